@@ -73,7 +73,9 @@ ScoreEtCamp ScoreFeuille(std::string_view contrat, std::string_view declarant,
 }
 
 int ScoreContratAnalyse(int surOuSous, int strain, int decalageVulnerable, int niveau) {
-    if (strain < 1 || strain > 5 || niveau < 1 || niveau > 7 || surOuSous < -13) return 0;
+    if (strain < 1 || strain > 5 || niveau < 1 || niveau > 7 || surOuSous < -13
+        || (decalageVulnerable != 0 && decalageVulnerable != 3))
+        return 0;
     const int classe = ClasseDeStrain(strain);
     const int colonne = decalageVulnerable + 1;
     const TablesDeScore& tables = TablesScore();

@@ -117,6 +117,11 @@ TEST(ScoreContratAnalyse, MadeUndoubledDownDoubled) {
     EXPECT_EQ(ScoreContratAnalyse(0, 5, 0, 3), 400);
     EXPECT_EQ(ScoreContratAnalyse(1, 1, 0, 5), 420);
     EXPECT_EQ(ScoreContratAnalyse(-13, 5, 3, 7), -3800);
+    for (const auto& [k, strain, decalage, niveau] :
+        std::initializer_list<std::array<int, 4>> { { -14, 5, 0, 7 }, { 0, 0, 0, 4 },
+            { 0, 6, 0, 4 }, { 0, 4, 1, 4 }, { 0, 4, 6, 4 }, { 0, 4, 0, 8 } })
+        EXPECT_EQ(ScoreContratAnalyse(k, strain, decalage, niveau), 0)
+            << k << strain << decalage << niveau;
 }
 
 TEST(CalculeScoresContrats, EveryLevelFromTheTricks) {
