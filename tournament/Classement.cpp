@@ -1,7 +1,7 @@
 #include "tournament/Classement.h"
 
+#include "model/LectureNombres.h"
 #include "tournament/Rangs.h"
-#include "tournament/ValeurPourcent.h"
 
 namespace plio {
 
@@ -41,6 +41,11 @@ std::vector<Tclassemt> InitialiseClassement(const Ttournoi& tournoi) {
 
 namespace {
 
+// Sheet validation keeps texts that hold no number out of every analysed file.
+double Pourcent(const std::string& texte) {
+    return LitReel(texte).value_or(0);
+}
+
 void AjouteDonne(Tclassemt& ligne, double pourcent, bool aDeclare, bool aDefendu) {
     ligne.MoyenneTotale += pourcent;
     ++ligne.NbDonnes;
@@ -61,11 +66,11 @@ void AccumulePourcentages(const Competition& competition, Tclassemt& ligne) {
             const ResultsSheet& feuille = donne.Feuilles[static_cast<std::size_t>(r)];
             const int camp = CampDuDeclarant(feuille);
             if (feuille.PaireNS == ligne.NumeroPaire) {
-                AjouteDonne(ligne, ValeurPourcent(feuille.PourcentNS), camp == 0, camp == 1);
+                AjouteDonne(ligne, Pourcent(feuille.PourcentNS), camp == 0, camp == 1);
                 break;
             }
             if (feuille.PaireEO == ligne.NumeroPaire) {
-                AjouteDonne(ligne, ValeurPourcent(feuille.PourcentEO), camp == 1, camp == 0);
+                AjouteDonne(ligne, Pourcent(feuille.PourcentEO), camp == 1, camp == 0);
                 break;
             }
         }

@@ -1,7 +1,6 @@
 #include "tournament/Classement.h"
 #include "Fixtures.h"
 #include "tournament/NomAffiche.h"
-#include "tournament/ValeurPourcent.h"
 
 #include <gtest/gtest.h>
 
@@ -127,13 +126,6 @@ TEST(FaitClassement, TeamMatchRanksTheTeamsByIMPsWon) {
     EXPECT_EQ(lignes[1].NbDonnes, 3);
     EXPECT_EQ(lignes[2].RangTotal, 1);
     EXPECT_EQ(lignes[1].RangTotal, 2);
-}
-
-TEST(ValeurPourcent, ReadsTheProgramsPercentageTexts) {
-    const std::pair<const char*, double> cas[] = { { "56,25", 56.25 }, { "100,00", 100 },
-        { "0,00", 0 }, { " 5,00", 5 }, { "07,12", 7.12 }, { "abc", 0 }, { "", 0 } };
-    for (const auto& [texte, valeur] : cas)
-        EXPECT_DOUBLE_EQ(ValeurPourcent(texte), valeur) << texte;
 }
 
 TEST(NomAffiche, TitleAndNameFittedToSixteenCharacters) {
