@@ -2,7 +2,8 @@
 
 namespace plio {
 
-std::vector<Carte> CartesEntameCorrectes(const board& donne, int entameur, int strain) {
+std::vector<Carte> CartesEntameCorrectes(const board& donne, int entameur, int strain)
+{
     std::vector<Carte> cartes;
     if (entameur < 1 || entameur > 4 || strain < 1 || strain > 5) return cartes;
     const auto joueur = static_cast<std::size_t>(entameur);

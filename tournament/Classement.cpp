@@ -5,34 +5,40 @@
 
 namespace plio {
 
-bool EstMatchParEquipes(const Ttournoi& tournoi) {
+bool EstMatchParEquipes(const Ttournoi& tournoi)
+{
     return tournoi.TypeCompetition == "MPQ";
 }
 
-std::optional<double> ValeurTotale(const Tclassemt& ligne, const Ttournoi& tournoi) {
+std::optional<double> ValeurTotale(const Tclassemt& ligne, const Ttournoi& tournoi)
+{
     if (ligne.NbDonnes == 0) return std::nullopt;
     if (EstMatchParEquipes(tournoi)) return ligne.TotalIMP;
     return ligne.MoyenneTotale;
 }
 
-std::optional<double> ValeurDeclarant(const Tclassemt& ligne) {
+std::optional<double> ValeurDeclarant(const Tclassemt& ligne)
+{
     if (ligne.NbDonnesDeclarant == 0) return std::nullopt;
     return ligne.MoyenneDeclarant;
 }
 
-std::optional<double> ValeurDefense(const Tclassemt& ligne) {
+std::optional<double> ValeurDefense(const Tclassemt& ligne)
+{
     if (ligne.NbDonnesDefense == 0) return std::nullopt;
     return ligne.MoyenneDefense;
 }
 
-int CampDuDeclarant(const ResultsSheet& feuille) {
+int CampDuDeclarant(const ResultsSheet& feuille)
+{
     if (feuille.Declarant.size() != 1) return -1;
     const int siege = SiegeDeLettre(feuille.Declarant[0]);
     if (siege == 0) return -1;
     return siege % 2 == 1 ? 0 : 1;
 }
 
-std::vector<Tclassemt> InitialiseClassement(const Ttournoi& tournoi) {
+std::vector<Tclassemt> InitialiseClassement(const Ttournoi& tournoi)
+{
     std::vector<Tclassemt> lignes(tournoi.Paires.size());
     for (std::size_t p = 1; p < lignes.size(); ++p)
         lignes[p].NumeroPaire = tournoi.Paires[p].Numero;
@@ -42,11 +48,13 @@ std::vector<Tclassemt> InitialiseClassement(const Ttournoi& tournoi) {
 namespace {
 
 // Sheet validation keeps texts that hold no number out of every analysed file.
-double Pourcent(const std::string& texte) {
+double Pourcent(const std::string& texte)
+{
     return LitReel(texte).value_or(0);
 }
 
-void AjouteDonne(Tclassemt& ligne, double pourcent, bool aDeclare, bool aDefendu) {
+void AjouteDonne(Tclassemt& ligne, double pourcent, bool aDeclare, bool aDefendu)
+{
     ligne.MoyenneTotale += pourcent;
     ++ligne.NbDonnes;
     if (aDeclare) {
@@ -59,7 +67,8 @@ void AjouteDonne(Tclassemt& ligne, double pourcent, bool aDeclare, bool aDefendu
 }
 
 // A passed-out or adjusted board counts in the total only: nobody declared it.
-void AccumulePourcentages(const Competition& competition, Tclassemt& ligne) {
+void AccumulePourcentages(const Competition& competition, Tclassemt& ligne)
+{
     for (int k = 1; k <= competition.Tournoi.NombreDonnes; ++k) {
         const board& donne = competition.Donnes[static_cast<std::size_t>(k)];
         for (int r = 1; r <= donne.NombreFeuilles; ++r) {
@@ -79,7 +88,8 @@ void AccumulePourcentages(const Competition& competition, Tclassemt& ligne) {
 
 // Table 1 is the room where the team named North-South there plays North-South; the deal's
 // result is counted once for each team.
-void AccumuleIMP(const Competition& competition, Tclassemt& ligne) {
+void AccumuleIMP(const Competition& competition, Tclassemt& ligne)
+{
     for (int k = 1; k <= competition.Tournoi.NombreDonnes; ++k) {
         const board& donne = competition.Donnes[static_cast<std::size_t>(k)];
         if (donne.NombreFeuilles < 1) continue;
@@ -94,13 +104,15 @@ void AccumuleIMP(const Competition& competition, Tclassemt& ligne) {
     }
 }
 
-double Moyenne(double somme, int nombre) {
+double Moyenne(double somme, int nombre)
+{
     return nombre == 0 ? 0 : somme / nombre;
 }
 
 } // namespace
 
-void CalculeRangs(std::vector<Tclassemt>& lignes, const Ttournoi& tournoi) {
+void CalculeRangs(std::vector<Tclassemt>& lignes, const Ttournoi& tournoi)
+{
     std::vector<std::size_t> classees;
     std::vector<std::optional<double>> totaux, declarant, defense;
     for (std::size_t p = 1; p < lignes.size() && p < tournoi.Paires.size(); ++p) {
@@ -121,7 +133,8 @@ void CalculeRangs(std::vector<Tclassemt>& lignes, const Ttournoi& tournoi) {
     }
 }
 
-bool FaitClassement(const Competition& competition, std::vector<Tclassemt>& lignes) {
+bool FaitClassement(const Competition& competition, std::vector<Tclassemt>& lignes)
+{
     if (competition.EtatFichier != "DFA") return false;
     const Ttournoi& tournoi = competition.Tournoi;
     lignes = InitialiseClassement(tournoi);
@@ -141,7 +154,8 @@ bool FaitClassement(const Competition& competition, std::vector<Tclassemt>& lign
     return true;
 }
 
-void TrieClassement(std::vector<Tclassemt>& lignes, const Ttournoi& tournoi) {
+void TrieClassement(std::vector<Tclassemt>& lignes, const Ttournoi& tournoi)
+{
     // The program's own exchange scheme, kept so that equal totals come out in its order.
     bool echange = true;
     while (echange) {
@@ -156,13 +170,15 @@ void TrieClassement(std::vector<Tclassemt>& lignes, const Ttournoi& tournoi) {
     }
 }
 
-const Tclassemt* LigneDePaire(const std::vector<Tclassemt>& lignes, int numero) {
+const Tclassemt* LigneDePaire(const std::vector<Tclassemt>& lignes, int numero)
+{
     for (std::size_t p = 1; p < lignes.size(); ++p)
         if (lignes[p].NumeroPaire == numero) return &lignes[p];
     return nullptr;
 }
 
-int IndexDePaire(const Ttournoi& tournoi, int numero) {
+int IndexDePaire(const Ttournoi& tournoi, int numero)
+{
     for (std::size_t p = 1; p < tournoi.Paires.size(); ++p)
         if (tournoi.Paires[p].Numero == numero && numero != 0) return static_cast<int>(p);
     return 0;

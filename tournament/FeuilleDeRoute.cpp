@@ -10,17 +10,20 @@
 
 namespace plio {
 
-std::string LibellePar(const board& donne) {
+std::string LibellePar(const board& donne)
+{
     if (donne.ContratPar < 1 || donne.ContratPar > 35 || donne.CampPar < 1 || donne.CampPar > 6)
         return {};
     return NomContratFrancais(donne.ContratPar) + TextePar(donne);
 }
 
-std::string TexteContrat(const ResultsSheet& feuille) {
+std::string TexteContrat(const ResultsSheet& feuille)
+{
     return Aligne4(feuille.Contrat) + " par " + feuille.Declarant + " " + feuille.Resultat;
 }
 
-std::string EtiquetteFeuille(const Tpaires& paire, std::string_view langue) {
+std::string EtiquetteFeuille(const Tpaires& paire, std::string_view langue)
+{
     return EtiquettePaire(paire, "    ", "  ", langue);
 }
 
@@ -28,7 +31,8 @@ namespace {
 
 // Compared by contract code rather than by text: the contract is written in the interface's
 // letters, the par in French ones.
-bool EstLeContratPar(const board& donne, const ResultsSheet& feuille, std::string_view langue) {
+bool EstLeContratPar(const board& donne, const ResultsSheet& feuille, std::string_view langue)
+{
     if (feuille.Declarant.size() != 1 || NumeroJoueur(feuille.Declarant[0], langue) == 0)
         return false;
     return DoublementContrat(feuille.Contrat) == 0
@@ -36,20 +40,24 @@ bool EstLeContratPar(const board& donne, const ResultsSheet& feuille, std::strin
 }
 
 // The IMPs a team won on a deal: table 1's North-South line wins ResultatIMP.
-int IMPDeLEquipe(const board& donne, int numero) {
+int IMPDeLEquipe(const board& donne, int numero)
+{
     return donne.Feuilles.at(1).PaireNS == numero ? donne.ResultatIMP : -donne.ResultatIMP;
 }
 
-std::string Arrondi(double x) {
+std::string Arrondi(double x)
+{
     return std::to_string(static_cast<long>(std::nearbyint(x)));
 }
 
-std::string TexteRang(int rang, int nombrePaires) {
+std::string TexteRang(int rang, int nombrePaires)
+{
     return std::to_string(rang) + " / " + std::to_string(nombrePaires);
 }
 
 Grille GrilleDonnes(
-    const Competition& competition, FeuilleDeRoute& feuille, std::string_view langue) {
+    const Competition& competition, FeuilleDeRoute& feuille, std::string_view langue)
+{
     const bool match = EstMatchParEquipes(competition.Tournoi);
     using namespace LegendesFeuilleDeRoute;
     std::vector<std::string> entetes;
@@ -101,7 +109,8 @@ Grille GrilleDonnes(
 }
 
 Grille GrilleResume(
-    const Ttournoi& tournoi, const Tclassemt* ligne, const Tqualite* q, std::string_view langue) {
+    const Ttournoi& tournoi, const Tclassemt* ligne, const Tqualite* q, std::string_view langue)
+{
     const bool match = EstMatchParEquipes(tournoi);
     const int paires = 2 * tournoi.NombreTables;
     using namespace LegendesFeuilleDeRoute;
@@ -165,7 +174,8 @@ Grille GrilleResume(
 
 FeuilleDeRoute FaitFeuilleDeRoute(const Competition& competition, int numeroPaire,
     const std::vector<Tclassemt>& classement, const std::vector<Tqualite>& qualites,
-    std::string_view langue) {
+    std::string_view langue)
+{
     const Ttournoi& tournoi = competition.Tournoi;
     const bool match = EstMatchParEquipes(tournoi);
     FeuilleDeRoute feuille;

@@ -8,11 +8,13 @@ namespace plio {
 
 namespace {
 
-std::string TextePourcent(const std::optional<double>& valeur) {
+std::string TextePourcent(const std::optional<double>& valeur)
+{
     return valeur ? FormatPourcent(*valeur) : SansValeur;
 }
 
-std::vector<std::string> Entetes(bool match, std::string_view langue) {
+std::vector<std::string> Entetes(bool match, std::string_view langue)
+{
     using namespace LegendesClassement;
     std::vector<std::string> entetes;
     for (const Legende& colonne : Colonnes)
@@ -23,13 +25,15 @@ std::vector<std::string> Entetes(bool match, std::string_view langue) {
 
 } // namespace
 
-std::optional<double> ScoreIdeal(const Tclassemt& ligne, const Tqualite& qualite) {
+std::optional<double> ScoreIdeal(const Tclassemt& ligne, const Tqualite& qualite)
+{
     if (ligne.NbDonnes == 0 || qualite.NbDonnes == 0) return std::nullopt;
     return ligne.MoyenneTotale + qualite.PerteDeclarant + qualite.PerteDefense - qualite.Chance;
 }
 
 Grille GrilleClassement(const Ttournoi& tournoi, const std::vector<Tclassemt>& lignes,
-    const std::vector<Tqualite>& qualites, std::string_view langue) {
+    const std::vector<Tqualite>& qualites, std::string_view langue)
+{
     const bool match = EstMatchParEquipes(tournoi);
     Grille grille { Entetes(match, langue) };
     int position = 0;

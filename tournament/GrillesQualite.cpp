@@ -27,27 +27,32 @@ struct Aspect {
     std::vector<Rangee> rangees;
 };
 
-std::string Entier(int n) {
+std::string Entier(int n)
+{
     return std::to_string(n);
 }
 
 // Figures of a pair that played no deal do not exist.
-Cellule SiJouee(Cellule cellule) {
+Cellule SiJouee(Cellule cellule)
+{
     return [cellule](const Tqualite& q) {
         return q.NbDonnes == 0 ? std::string(SansValeur) : cellule(q);
     };
 }
 
-std::string TexteOpportunite(const Tqualite& q) {
+std::string TexteOpportunite(const Tqualite& q)
+{
     return Entier(BilanOpportunite(q)) + " [" + Aligne2(q.PlisGagnes) + "-" + Aligne2(q.PlisPerdus)
         + "]";
 }
 
-std::string OpportuniteDonne(const TDonneQualite& d) {
+std::string OpportuniteDonne(const TDonneQualite& d)
+{
     return d.Opportunite < 100 ? Entier(-d.Opportunite) : Entier(d.Opportunite / 100);
 }
 
-std::vector<Aspect> Aspects(bool match, std::string_view langue) {
+std::vector<Aspect> Aspects(bool match, std::string_view langue)
+{
     using LegendesQualite::Titres;
     std::vector<Aspect> aspects;
     aspects.push_back({ Titres[0].Texte(langue), &Tqualite::RangEncheres,
@@ -80,7 +85,8 @@ std::vector<Aspect> Aspects(bool match, std::string_view langue) {
 }
 
 GrilleQualite Remplit(
-    const Aspect& aspect, const Ttournoi& tournoi, const std::vector<Tqualite>& qualites) {
+    const Aspect& aspect, const Ttournoi& tournoi, const std::vector<Tqualite>& qualites)
+{
     GrilleQualite grille { aspect.titre, {}, { 0 } };
     std::vector<std::string> entete { "N°", "R ", "T " };
     for (int k = 1; k <= tournoi.NombreDonnes; ++k)
@@ -112,7 +118,8 @@ GrilleQualite Remplit(
 } // namespace
 
 std::vector<GrilleQualite> GrillesQualite(
-    const Ttournoi& tournoi, const std::vector<Tqualite>& qualites, std::string_view langue) {
+    const Ttournoi& tournoi, const std::vector<Tqualite>& qualites, std::string_view langue)
+{
     std::vector<GrilleQualite> grilles;
     for (const Aspect& aspect : Aspects(EstMatchParEquipes(tournoi), langue))
         grilles.push_back(Remplit(aspect, tournoi, qualites));

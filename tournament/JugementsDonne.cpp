@@ -23,7 +23,8 @@ struct FaitsDonne {
 };
 
 std::optional<FaitsDonne> LitFaits(
-    const board& donne, const ResultsSheet& feuille, int numeroPaire, std::string_view langue) {
+    const board& donne, const ResultsSheet& feuille, int numeroPaire, std::string_view langue)
+{
     if (feuille.Declarant.size() != 1) return std::nullopt;
     FaitsDonne f;
     f.declarant = NumeroJoueur(feuille.Declarant[0], langue);
@@ -45,13 +46,15 @@ std::optional<FaitsDonne> LitFaits(
 }
 
 // The side's score at a table, positive when it scored.
-int ScoreDuCamp(const ResultsSheet& feuille, bool campNS) {
+int ScoreDuCamp(const ResultsSheet& feuille, bool campNS)
+{
     if (campNS) return feuille.ScoreNS >= 1 ? feuille.ScoreNS : -feuille.ScoreEO;
     return feuille.ScoreEO >= 1 ? feuille.ScoreEO : -feuille.ScoreNS;
 }
 
 // Could the side x-y have scored more than `propre` in some higher contract?
-bool MieuxPossible(const board& donne, int codeJoue, int propre, int x, int y) {
+bool MieuxPossible(const board& donne, int codeJoue, int propre, int x, int y)
+{
     for (int v = codeJoue + 1; v <= 35; ++v) {
         const auto niveau = static_cast<std::size_t>((v - 1) / 5 + 1);
         const auto strain = static_cast<std::size_t>((v - 1) % 5 + 1);
@@ -62,7 +65,8 @@ bool MieuxPossible(const board& donne, int codeJoue, int propre, int x, int y) {
     return false;
 }
 
-int JugeEncheres(const board& donne, const ResultsSheet& feuille, const FaitsDonne& f) {
+int JugeEncheres(const board& donne, const ResultsSheet& feuille, const FaitsDonne& f)
+{
     if (f.aDeclare && f.code > donne.ContratPar) return -1;
     const int propre = ScoreDuCamp(feuille, f.pairNS);
     const bool nordSudDeclare = f.declarant % 2 == 1;
@@ -81,7 +85,8 @@ int JugeEncheres(const board& donne, const ResultsSheet& feuille, const FaitsDon
 
 // Score of the declaring side with D tricks in the contract played, doubling and
 // vulnerability kept.
-int ScoreAvecDoubleMort(const board& donne, const FaitsDonne& f) {
+int ScoreAvecDoubleMort(const board& donne, const FaitsDonne& f)
+{
     const TablesDeScore& tables = TablesScore();
     const int classe = f.strain <= 2 ? 1 : f.strain <= 4 ? 2 : 3;
     const auto colonne = static_cast<std::size_t>(
@@ -98,7 +103,8 @@ int ScoreAvecDoubleMort(const board& donne, const FaitsDonne& f) {
 // had. Adjusted tables were not matchpointed, so they are not compared either; with no other
 // table to compare with there is nothing conceded.
 double PourcentageConcede(
-    const board& donne, const ResultsSheet& feuille, const FaitsDonne& f, double pourcentPropre) {
+    const board& donne, const ResultsSheet& feuille, const FaitsDonne& f, double pourcentPropre)
+{
     int hypothese = ScoreAvecDoubleMort(donne, f);
     if (!f.aDeclare) hypothese = -hypothese;
     double h = 0;
@@ -120,7 +126,8 @@ double PourcentageConcede(
 
 // A lead that cannot be read in the interface's letters is not judged.
 int JugeEntame(
-    const board& donne, const ResultsSheet& feuille, const FaitsDonne& f, std::string_view langue) {
+    const board& donne, const ResultsSheet& feuille, const FaitsDonne& f, std::string_view langue)
+{
     if (feuille.Entame.size() < 2) return 0;
     const int rang = ValeurRang(feuille.Entame.front());
     const int couleur = NumeroCouleur(feuille.Entame.back(), langue);
@@ -134,7 +141,8 @@ int JugeEntame(
 } // namespace
 
 TDonneQualite JugeDonne(const board& donne, const ResultsSheet& feuille, int numeroPaire,
-    bool matchParEquipes, std::string_view langue) {
+    bool matchParEquipes, std::string_view langue)
+{
     TDonneQualite q;
     const std::optional<FaitsDonne> faits = LitFaits(donne, feuille, numeroPaire, langue);
     if (!faits) return q;

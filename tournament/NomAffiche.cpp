@@ -5,7 +5,8 @@ namespace plio {
 namespace {
 
 // Names are UTF-8: widths count characters, and a cut never splits one.
-std::size_t DebutCaractere(std::string_view texte, std::size_t n) {
+std::size_t DebutCaractere(std::string_view texte, std::size_t n)
+{
     std::size_t octet = 0;
     for (std::size_t compte = 0; octet < texte.size() && compte < n; ++compte) {
         ++octet;
@@ -15,14 +16,16 @@ std::size_t DebutCaractere(std::string_view texte, std::size_t n) {
     return octet;
 }
 
-std::size_t NombreCaracteres(std::string_view texte) {
+std::size_t NombreCaracteres(std::string_view texte)
+{
     std::size_t n = 0;
     for (char c : texte)
         n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     return n;
 }
 
-std::string AjusteLargeur(std::string_view texte, std::size_t largeur) {
+std::string AjusteLargeur(std::string_view texte, std::size_t largeur)
+{
     std::string resultat(texte.substr(0, DebutCaractere(texte, largeur)));
     resultat.append(largeur - NombreCaracteres(resultat), ' ');
     return resultat;
@@ -30,7 +33,8 @@ std::string AjusteLargeur(std::string_view texte, std::size_t largeur) {
 
 } // namespace
 
-std::string NomAffiche(std::string_view nomStocke, std::string_view langue) {
+std::string NomAffiche(std::string_view nomStocke, std::string_view langue)
+{
     const bool femme = nomStocke.starts_with("F$");
     // Names that came from elsewhere than the names window carry no marker: keep them whole.
     const bool marque = femme || nomStocke.starts_with("H$");
@@ -41,7 +45,8 @@ std::string NomAffiche(std::string_view nomStocke, std::string_view langue) {
 }
 
 std::string EtiquettePaire(const Tpaires& paire, std::string_view apresNumero,
-    std::string_view entreJoueurs, std::string_view langue) {
+    std::string_view entreJoueurs, std::string_view langue)
+{
     std::string etiquette = std::to_string(paire.Numero);
     etiquette += apresNumero;
     etiquette += NomAffiche(paire.Joueur1, langue);

@@ -5,18 +5,21 @@
 
 namespace plio {
 
-int BilanOpportunite(const Tqualite& qualite) {
+int BilanOpportunite(const Tqualite& qualite)
+{
     return qualite.PlisGagnes - qualite.PlisPerdus;
 }
 
-std::optional<double> ValeurSiJouee(const Tqualite& qualite, double valeur) {
+std::optional<double> ValeurSiJouee(const Tqualite& qualite, double valeur)
+{
     if (qualite.NbDonnes == 0) return std::nullopt;
     return valeur;
 }
 
 namespace {
 
-const ResultsSheet* FeuilleDeLaPaire(const board& donne, int numeroPaire) {
+const ResultsSheet* FeuilleDeLaPaire(const board& donne, int numeroPaire)
+{
     for (int l = 1; l <= donne.NombreFeuilles; ++l) {
         const ResultsSheet& f = donne.Feuilles[static_cast<std::size_t>(l)];
         if (f.PaireNS == numeroPaire || f.PaireEO == numeroPaire) return &f;
@@ -24,12 +27,14 @@ const ResultsSheet* FeuilleDeLaPaire(const board& donne, int numeroPaire) {
     return nullptr;
 }
 
-bool AJoue(const Tpaires& paire, int k) {
+bool AJoue(const Tpaires& paire, int k)
+{
     const auto i = static_cast<std::size_t>(k);
     return i < paire.DonnesJouees.size() && paire.DonnesJouees[i] != 0;
 }
 
-void Additionne(Tqualite& q, const TDonneQualite& donne) {
+void Additionne(Tqualite& q, const TDonneQualite& donne)
+{
     q.TotalEncheres += donne.Encheres;
     q.TotalJeuDeclarant += donne.JeuDeclarant;
     q.TotalJeuDefense += donne.JeuDefense;
@@ -46,7 +51,8 @@ void Additionne(Tqualite& q, const TDonneQualite& donne) {
 }
 
 Tqualite QualiteDeLaPaire(
-    const Competition& competition, const Tpaires& paire, std::string_view langue) {
+    const Competition& competition, const Tpaires& paire, std::string_view langue)
+{
     const Ttournoi& tournoi = competition.Tournoi;
     Tqualite q;
     q.NumeroPaire = paire.Numero;
@@ -73,7 +79,8 @@ Tqualite QualiteDeLaPaire(
 // Ranks every pair in use on one figure; a pair that played nothing has no figure.
 template <typename Valeur, typename Rang>
 void Classe(std::vector<Tqualite>& qualites, const std::vector<std::size_t>& classees,
-    Valeur valeur, Rang rang, Sens sens) {
+    Valeur valeur, Rang rang, Sens sens)
+{
     std::vector<std::optional<double>> valeurs;
     for (std::size_t p : classees)
         valeurs.push_back(ValeurSiJouee(qualites[p], valeur(qualites[p])));
@@ -84,7 +91,8 @@ void Classe(std::vector<Tqualite>& qualites, const std::vector<std::size_t>& cla
 
 } // namespace
 
-std::vector<Tqualite> FaitQualiteDuJeu(const Competition& competition, std::string_view langue) {
+std::vector<Tqualite> FaitQualiteDuJeu(const Competition& competition, std::string_view langue)
+{
     const Ttournoi& tournoi = competition.Tournoi;
     std::vector<Tqualite> qualites(tournoi.Paires.size());
     std::vector<std::size_t> classees;

@@ -10,14 +10,16 @@ namespace {
 constexpr double Tolerance = 1e-9;
 } // namespace
 
-bool Meilleur(const std::optional<double>& a, const std::optional<double>& b, Sens sens) {
+bool Meilleur(const std::optional<double>& a, const std::optional<double>& b, Sens sens)
+{
     if (!a) return false;
     if (!b) return true;
     const double ecart = sens == Sens::PlusGrandMeilleur ? *a - *b : *b - *a;
     return ecart > Tolerance;
 }
 
-std::vector<int> Rangs(const std::vector<std::optional<double>>& valeurs, Sens sens) {
+std::vector<int> Rangs(const std::vector<std::optional<double>>& valeurs, Sens sens)
+{
     std::vector<int> rangs(valeurs.size(), 1);
     for (std::size_t p = 0; p < valeurs.size(); ++p)
         for (std::size_t q = 0; q < valeurs.size(); ++q)

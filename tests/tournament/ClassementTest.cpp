@@ -11,7 +11,8 @@ using test::AjouteLigne;
 
 // Four pairs ending on 55, 50, 45, 50. Pair 1 only declared, pair 2 only defended; deal 2 at
 // table 1 was passed out and counts in the totals only.
-Competition QuatrePaires() {
+Competition QuatrePaires()
+{
     Competition c = test::Tournoi(2, 2);
     AjouteLigne(c, 1, { 1, 3, "4P", "N", "=", "2C", 420, 0, "60,00", "40,00" });
     AjouteLigne(c, 1, { 2, 4, "3SA", "E", "+1", "2T", 0, 430, "50,00", "50,00" });
@@ -20,7 +21,8 @@ Competition QuatrePaires() {
     return c;
 }
 
-TEST(FaitClassement, AveragesOverTheDealsEachSidePlayed) {
+TEST(FaitClassement, AveragesOverTheDealsEachSidePlayed)
+{
     std::vector<Tclassemt> lignes;
     ASSERT_TRUE(FaitClassement(QuatrePaires(), lignes));
     ASSERT_EQ(lignes.size(), 5u);
@@ -47,7 +49,8 @@ TEST(FaitClassement, AveragesOverTheDealsEachSidePlayed) {
     }
 }
 
-TEST(FaitClassement, TiesShareARankAndTheNextIsSkipped) {
+TEST(FaitClassement, TiesShareARankAndTheNextIsSkipped)
+{
     std::vector<Tclassemt> lignes;
     const Competition c = QuatrePaires();
     ASSERT_TRUE(FaitClassement(c, lignes));
@@ -78,7 +81,8 @@ TEST(FaitClassement, TiesShareARankAndTheNextIsSkipped) {
     EXPECT_EQ(LigneDePaire(lignes, 3)->RangTotal, 4);
 }
 
-TEST(FaitClassement, OnlyAnAnalysedValidFileHasARanking) {
+TEST(FaitClassement, OnlyAnAnalysedValidFileHasARanking)
+{
     for (const char* etat : { "I", "D", "DA", "DF" }) {
         Competition c = QuatrePaires();
         c.EtatFichier = etat;
@@ -89,7 +93,8 @@ TEST(FaitClassement, OnlyAnAnalysedValidFileHasARanking) {
     }
 }
 
-TEST(FaitClassement, UnusedSlotsAndIdlePairs) {
+TEST(FaitClassement, UnusedSlotsAndIdlePairs)
+{
     Competition c = QuatrePaires();
     c.Tournoi.Paires[3].Numero = 0; // the slot of pair 3 is empty: its sheets match nobody
     std::vector<Tclassemt> lignes;
@@ -111,7 +116,8 @@ TEST(FaitClassement, UnusedSlotsAndIdlePairs) {
     EXPECT_EQ(lignes[5].NumeroPaire + lignes[6].NumeroPaire, 5); // 5 and the empty slot last
 }
 
-TEST(FaitClassement, TeamMatchRanksTheTeamsByIMPsWon) {
+TEST(FaitClassement, TeamMatchRanksTheTeamsByIMPsWon)
+{
     Competition c = test::Tournoi(1, 3, "MPQ");
     const int imps[] = { 0, 5, -12, 3 };
     for (int k = 1; k <= 3; ++k) {
@@ -128,7 +134,8 @@ TEST(FaitClassement, TeamMatchRanksTheTeamsByIMPsWon) {
     EXPECT_EQ(lignes[1].RangTotal, 2);
 }
 
-TEST(NomAffiche, TitleAndNameFittedToSixteenCharacters) {
+TEST(NomAffiche, TitleAndNameFittedToSixteenCharacters)
+{
     const std::tuple<const char*, const char*, const char*> cas[] = {
         { "F$Dupont", "french", "Mme Dupont      " },
         { "F$Dupont", "anglais", "Mrs Dupont      " },

@@ -32,11 +32,13 @@ constexpr std::array<Resultat, 9> Resultats { {
     { "3SA", "S", "=", "AP" },
 } };
 
-int EstOuestALaTable(int table, int ronde) {
+int EstOuestALaTable(int table, int ronde)
+{
     return 9 + (table - 1 + ronde) % Tables;
 }
 
-void Analyse(board& b) {
+void Analyse(board& b)
+{
     // Tricks of South and North in clubs, diamonds, hearts, spades, no trump.
     constexpr std::array<int, 6> PlisNordSud { 0, 7, 7, 8, 10, 9 };
     for (int siege = 1; siege <= 4; ++siege)
@@ -55,7 +57,8 @@ void Analyse(board& b) {
     b.EntamesCorrectes[Ouest][5][4] = MasqueRang[12];
 }
 
-Ligne LigneJouee(const board& b, int ns, int eo, const Resultat& r) {
+Ligne LigneJouee(const board& b, int ns, int eo, const Resultat& r)
+{
     Ligne ligne { ns, eo, r.contrat, r.declarant, r.resultat, r.entame, 0, 0, "", "" };
     const ScoreEtCamp score = ScoreFeuille(r.contrat, r.declarant, r.resultat, b, "french");
     (score.camp == 0 ? ligne.scoreNS : ligne.scoreEO) = score.score;
@@ -64,7 +67,8 @@ Ligne LigneJouee(const board& b, int ns, int eo, const Resultat& r) {
 
 } // namespace
 
-int TableDe(int paire, int donne) {
+int TableDe(int paire, int donne)
+{
     if (paire <= Tables) return paire;
     const int ronde = (donne - 1) / 3;
     for (int table = 1; table <= Tables; ++table)
@@ -72,7 +76,8 @@ int TableDe(int paire, int donne) {
     return 0;
 }
 
-Competition CompetitionEssai() {
+Competition CompetitionEssai()
+{
     static const std::array<const char*, 4> Vulnerabilites { "None", "NS", "EW", "Both" };
     Competition c = Tournoi(Tables, Donnes);
     for (int k = 1; k <= Donnes; ++k) {

@@ -17,14 +17,16 @@ const std::string Paire9
 const std::string Paire10
     = "10    Mr Nord10" + std::string(7 + 2, ' ') + "Mme Sud10" + std::string(7, ' ');
 
-FeuilleDeRoute FeuilleDe(const Competition& c, int paire) {
+FeuilleDeRoute FeuilleDe(const Competition& c, int paire)
+{
     std::vector<Tclassemt> classement;
     EXPECT_TRUE(FaitClassement(c, classement));
     return FaitFeuilleDeRoute(c, paire, classement, FaitQualiteDuJeu(c, "french"), "french");
 }
 
 // Pair 1 meets pairs 9, 10, 11 and 12 for three boards each.
-TEST(FaitFeuilleDeRoute, BoardsGroupsMeansAndParRows) {
+TEST(FaitFeuilleDeRoute, BoardsGroupsMeansAndParRows)
+{
     const FeuilleDeRoute f = FeuilleDe(test::CompetitionEssai(), 1);
     EXPECT_EQ(f.Titre, "Feuille de route de la paire  NS  " + Paire1);
     ASSERT_EQ(f.Lignes.size(), 13u);
@@ -59,7 +61,8 @@ TEST(FaitFeuilleDeRoute, BoardsGroupsMeansAndParRows) {
     EXPECT_EQ(f.Lignes[3].Adversaire, 9);
 }
 
-TEST(FaitFeuilleDeRoute, SummaryOfQualityAndRanking) {
+TEST(FaitFeuilleDeRoute, SummaryOfQualityAndRanking)
+{
     const FeuilleDeRoute f = FeuilleDe(test::CompetitionEssai(), 1);
     ASSERT_EQ(f.Resume.size(), 3u);
     EXPECT_EQ(f.Resume[0][1], "Enchères");
@@ -75,7 +78,8 @@ TEST(FaitFeuilleDeRoute, SummaryOfQualityAndRanking) {
     EXPECT_EQ(f.Resume[2][10], "–");
 }
 
-TEST(FaitFeuilleDeRoute, EastWestPairAndEnglishTexts) {
+TEST(FaitFeuilleDeRoute, EastWestPairAndEnglishTexts)
+{
     const Competition c = test::CompetitionEssai();
     std::vector<Tclassemt> classement;
     ASSERT_TRUE(FaitClassement(c, classement));
@@ -92,7 +96,8 @@ TEST(FaitFeuilleDeRoute, EastWestPairAndEnglishTexts) {
     EXPECT_DOUBLE_EQ(f.Lignes[11].Pourcentage, 40);
 }
 
-TEST(LibellePar, ParContractAndOutcome) {
+TEST(LibellePar, ParContractAndOutcome)
+{
     board b;
     b.Plis[Sud][4] = 10;
     b.Plis[Ouest][5] = 7;
@@ -113,7 +118,8 @@ TEST(LibellePar, ParContractAndOutcome) {
     }
 }
 
-TEST(FaitFeuilleDeRoute, TeamMatchShowsIMPs) {
+TEST(FaitFeuilleDeRoute, TeamMatchShowsIMPs)
+{
     Competition c = test::Tournoi(1, 2, "MPQ");
     AjouteLigne(c, 1, { 1, 2, "4P", "N", "=", "RC", 420, 0, "6", "" });
     AjouteLigne(c, 1, { 2, 1, "2P", "N", "+2", "RC", 170, 0, "6", "" });

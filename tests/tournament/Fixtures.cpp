@@ -2,7 +2,8 @@
 
 namespace plio::test {
 
-Competition Tournoi(int tables, int donnes, const std::string& type) {
+Competition Tournoi(int tables, int donnes, const std::string& type)
+{
     Competition c;
     c.Tournoi.TypeCompetition = type;
     c.Tournoi.NomCompetition = "Essai";
@@ -31,7 +32,8 @@ Competition Tournoi(int tables, int donnes, const std::string& type) {
     return c;
 }
 
-void AjouteLigne(Competition& competition, int donne, const Ligne& ligne) {
+void AjouteLigne(Competition& competition, int donne, const Ligne& ligne)
+{
     board& b = competition.Donnes[static_cast<std::size_t>(donne)];
     ResultsSheet f;
     f.PaireNS = ligne.ns;

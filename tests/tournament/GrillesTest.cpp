@@ -11,13 +11,15 @@ namespace {
 
 using test::AjouteLigne;
 
-const std::vector<std::string>* RangeeDe(const Grille& grille, const std::string& debut) {
+const std::vector<std::string>* RangeeDe(const Grille& grille, const std::string& debut)
+{
     for (const auto& rangee : grille)
         if (rangee.size() > 1 && rangee[1].rfind(debut, 0) == 0) return &rangee;
     return nullptr;
 }
 
-TEST(GrilleClassement, PercentagesAreTruncatedToTwoDecimals) {
+TEST(GrilleClassement, PercentagesAreTruncatedToTwoDecimals)
+{
     // Pair 1 scores 57 % once in eight deals (7.125), pair 3 always 100, pair 4 always 0.
     Competition c = test::Tournoi(2, 8);
     for (int k = 1; k <= 8; ++k) {
@@ -52,7 +54,8 @@ TEST(GrilleClassement, PercentagesAreTruncatedToTwoDecimals) {
     EXPECT_EQ(g[1][1], "3  Mr Nord3" + std::string(8 + 2, ' ') + "Mme Sud3" + std::string(8, ' '));
 }
 
-TEST(GrilleClassement, TestCompetitionWithQualityAndIdealScore) {
+TEST(GrilleClassement, TestCompetitionWithQualityAndIdealScore)
+{
     const Competition c = test::CompetitionEssai();
     std::vector<Tclassemt> lignes;
     ASSERT_TRUE(FaitClassement(c, lignes));
@@ -76,7 +79,8 @@ TEST(GrilleClassement, TestCompetitionWithQualityAndIdealScore) {
         EXPECT_EQ(g[r][0], std::to_string(r));
 }
 
-TEST(GrillesQualite, SixGridsFromBestToWorst) {
+TEST(GrillesQualite, SixGridsFromBestToWorst)
+{
     const Competition c = test::CompetitionEssai();
     const auto grilles = GrillesQualite(c.Tournoi, FaitQualiteDuJeu(c, "french"), "french");
     ASSERT_EQ(grilles.size(), 6u);
@@ -123,7 +127,8 @@ TEST(GrillesQualite, SixGridsFromBestToWorst) {
     EXPECT_EQ(entames[2], "-3");
 }
 
-TEST(GrillesQualite, TeamMatchHasNoPercentageFigures) {
+TEST(GrillesQualite, TeamMatchHasNoPercentageFigures)
+{
     Competition c = test::Tournoi(1, 1, "MPQ");
     AjouteLigne(c, 1, { 1, 2, "4P", "N", "=", "RC", 420, 0, "6", "" });
     AjouteLigne(c, 1, { 2, 1, "2P", "N", "+2", "RC", 170, 0, "6", "" });
@@ -133,7 +138,8 @@ TEST(GrillesQualite, TeamMatchHasNoPercentageFigures) {
     EXPECT_EQ(grilles[1].Cellules.size(), 3u);
 }
 
-TEST(CartesEntameCorrectes, CardsOfTheLeaderInTheMask) {
+TEST(CartesEntameCorrectes, CardsOfTheLeaderInTheMask)
+{
     board b;
     b.LigneDonne
         = R"([Deal "N:AKQJT98765432... .AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432"])";

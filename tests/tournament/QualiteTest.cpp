@@ -14,7 +14,8 @@ using test::AjouteLigne;
 // 0.5/7; e5 2/7; e8 3/7 (truncated to two decimals).
 class QualiteEssai : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         qualites = new std::vector<Tqualite>(FaitQualiteDuJeu(test::CompetitionEssai(), "french"));
     }
     static void TearDownTestSuite() { delete qualites; }
@@ -25,7 +26,8 @@ std::vector<Tqualite>* QualiteEssai::qualites = nullptr;
 
 // Pair 1 sits North-South at table 1 and declares every board it plays: e1..e8, then e1, e2,
 // e3 on boards 9 to 11, and the passed-out board 12.
-TEST_F(QualiteEssai, PairThatOnlyDeclared) {
+TEST_F(QualiteEssai, PairThatOnlyDeclared)
+{
     const Tqualite& q = Paire(1);
     EXPECT_EQ(q.NbDonnes, 12);
     // Bidding: 3P (4P scores more), 5P (above the par) and 3SA (4P scores more).
@@ -56,7 +58,8 @@ TEST_F(QualiteEssai, PairThatOnlyDeclared) {
 
 // Pair 9 sits East-West and only defends: e1, e2, e3 at table 1; e3, e4, e5 at table 8; e5,
 // e6, e7 at table 7; e7, the adjusted line and the passed-out board at table 6.
-TEST_F(QualiteEssai, PairThatOnlyDefended) {
+TEST_F(QualiteEssai, PairThatOnlyDefended)
+{
     const Tqualite& q = Paire(9);
     EXPECT_EQ(q.NbDonnes, 12);
     EXPECT_EQ(q.TotalJeuDeclarant, 0);
@@ -83,7 +86,8 @@ TEST_F(QualiteEssai, PairThatOnlyDefended) {
     EXPECT_EQ(q.ParDonne[11], TDonneQualite {}); // adjusted
 }
 
-TEST_F(QualiteEssai, RanksFollowTheFigures) {
+TEST_F(QualiteEssai, RanksFollowTheFigures)
+{
     for (std::size_t p = 1; p < qualites->size(); ++p) {
         for (std::size_t r = 1; r < qualites->size(); ++r) {
             const Tqualite& a = Paire(static_cast<int>(p));
@@ -107,7 +111,8 @@ TEST_F(QualiteEssai, RanksFollowTheFigures) {
 }
 
 // Four tables; pair 1 plays 4P one down although 10 tricks were there.
-Competition QuatreTables() {
+Competition QuatreTables()
+{
     Competition c = test::Tournoi(4, 1);
     board& b = c.Donnes[1];
     b.Plis[Nord][4] = b.Plis[Sud][4] = 10;
@@ -120,7 +125,8 @@ Competition QuatreTables() {
     return c;
 }
 
-TEST(JugeDonne, ConcededPercentageBeatsTwoTablesAndTiesOne) {
+TEST(JugeDonne, ConcededPercentageBeatsTwoTablesAndTiesOne)
+{
     const Competition c = QuatreTables();
     const board& b = c.Donnes[1];
     const TDonneQualite q = JugeDonne(b, b.Feuilles[1], 1, false, "french");
@@ -134,7 +140,8 @@ TEST(JugeDonne, ConcededPercentageBeatsTwoTablesAndTiesOne) {
     EXPECT_EQ(defense.PerteDefense, 0);
 }
 
-TEST(JugeDonne, SingleTableConcedesNothing) {
+TEST(JugeDonne, SingleTableConcedesNothing)
+{
     Competition c = test::Tournoi(1, 1);
     board& b = c.Donnes[1];
     b.Plis[Nord][4] = 10;
@@ -145,7 +152,8 @@ TEST(JugeDonne, SingleTableConcedesNothing) {
     EXPECT_EQ(q.PerteDeclarant, 0);
 }
 
-TEST(JugeDonne, BiddingJudgements) {
+TEST(JugeDonne, BiddingJudgements)
+{
     // North-South 10 tricks in spades (par 4P), East-West 9 in clubs: 5T by West is one down.
     Competition c = test::Tournoi(2, 1);
     board& b = c.Donnes[1];
