@@ -1,4 +1,7 @@
 // plioscope-cli: the program's core from the command line, for scripting and batch work.
+#include "cli/CommandeQuality.h"
+#include "cli/CommandeRank.h"
+#include "cli/CommandeRoute.h"
 #include "cli/CommandeScore.h"
 
 #include <CLI/CLI.hpp>
@@ -8,6 +11,9 @@ int main(int argc, char** argv)
     CLI::App app { "Plioscope command-line tool" };
     app.require_subcommand(1);
     EnregistreCommandeScore(app);
+    EnregistreCommandeRank(app);
+    EnregistreCommandeRoute(app);
+    EnregistreCommandeQuality(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::RuntimeError& e) {

@@ -10,6 +10,10 @@ namespace plio::test {
 
 namespace {
 
+// Every board has the same hands; only the tricks and par of the analysis matter here.
+constexpr const char* LigneDonneEssai
+    = R"([Deal "N:AKQJ2.K32.A32.32 543.AQJ.QJ54.AKQ T9876.54.K76.J54 .T9876.T98.T9876"])";
+
 constexpr int Tables = 8;
 constexpr int Donnes = 12;
 
@@ -27,7 +31,7 @@ constexpr std::array<Resultat, 9> Resultats { {
     { "4P", "S", "+1", "AT" },
     { "4P", "N", "-1", "RC" },
     { "3P", "N", "+1", "DC" },
-    { "4P", "N", "=", "KH" },
+    { "4P", "N", "=", "DC" },
     { "5P", "N", "-1", "2C" },
     { "3SA", "S", "=", "AP" },
 } };
@@ -67,13 +71,9 @@ Ligne LigneJouee(const board& b, int ns, int eo, const Resultat& r)
 
 } // namespace
 
-int TableDe(int paire, int donne)
+std::string FichierEssai()
 {
-    if (paire <= Tables) return paire;
-    const int ronde = (donne - 1) / 3;
-    for (int table = 1; table <= Tables; ++table)
-        if (EstOuestALaTable(table, ronde) == paire) return table;
-    return 0;
+    return PLIO_SOURCE_DIR "/tests/tournament/fixtures/Essai_8_tables.pbn";
 }
 
 Competition CompetitionEssai()
@@ -84,7 +84,10 @@ Competition CompetitionEssai()
         board& b = c.Donnes[static_cast<std::size_t>(k)];
         b.Vulnerabilite = Vulnerabilites[static_cast<std::size_t>((k - 1) % 4)];
         b.Vulnerable = DrapeauxVulnerabilite(b.Vulnerabilite);
-        if (k <= 11) Analyse(b);
+        b.LigneDonne = LigneDonneEssai;
+        LitDonne(b);
+        Analyse(b);
+        if (k == 12) b.ContratPar = b.CampPar = 0;
         const int ronde = (k - 1) / 3;
         for (int table = 1; table <= Tables; ++table) {
             const int numero = (table - 1 + k - 1) % Tables + 1;

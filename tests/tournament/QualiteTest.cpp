@@ -16,7 +16,11 @@ class QualiteEssai : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        qualites = new std::vector<Tqualite>(FaitQualiteDuJeu(test::CompetitionEssai(), "french"));
+        // Pair 9's lead on board 8 in English letters: no suit of the French notation.
+        Competition c = test::CompetitionEssai();
+        for (ResultsSheet& f : c.Donnes[8].Feuilles)
+            if (f.PaireEO == 9) f.Entame = "KH";
+        qualites = new std::vector<Tqualite>(FaitQualiteDuJeu(c, "french"));
     }
     static void TearDownTestSuite() { delete qualites; }
     static const Tqualite& Paire(int p) { return qualites->at(static_cast<std::size_t>(p)); }
