@@ -60,7 +60,12 @@ plio::Competition ChargeCompetitionAnalysee(
     const std::string& etat = competition.EtatFichier;
     if (etat == "I") Refuse(plio::Message(40, langue));
     if (etat == "D" || etat == "DA") Refuse(plio::Message(42, langue));
-    if (etat != "DFA") Refuse(plio::Message(43, langue));
+    // The program would analyse the deals now; this tool cannot solve them yet, so it says so
+    // after the program's message rather than report on a file without analysis.
+    if (etat != "DFA")
+        Refuse(plio::Message(43, langue) + "\n"
+            + "plioscope-cli: the deals of this file are not analysed; open it for analysis in the "
+              "program first");
     // As when the program opens an analysed file: contract scores come from the stored tricks.
     for (int k = 1; k <= competition.Tournoi.NombreDonnes; ++k)
         for (int declarant = 1; declarant <= 4; ++declarant)
