@@ -1,0 +1,7 @@
+#include "solver/ServicesSolveur.h"
+
+#include <gtest/gtest.h>
+
+namespace plio {
+namespace { } // namespace
+} // namespace plio
