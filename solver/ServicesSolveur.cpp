@@ -5,7 +5,8 @@
 
 namespace plio {
 
-void AnalyseDoubleMort(SolveurDoubleMort& solveur, board& donne) {
+void AnalyseDoubleMort(SolveurDoubleMort& solveur, board& donne)
+{
     TfutursPlis resultat;
     ParametresSolveur p;
     p.Mode = 2;
@@ -40,7 +41,8 @@ void AnalyseDoubleMort(SolveurDoubleMort& solveur, board& donne) {
     }
 }
 
-int PlisMaximum(SolveurDoubleMort& solveur, ParametresSolveur parametres) {
+int PlisMaximum(SolveurDoubleMort& solveur, ParametresSolveur parametres)
+{
     TfutursPlis resultat;
     parametres.Mode = 1;
     parametres.CreeMotifs = parametres.EffaceMemoires = parametres.RefaitTables = FaireMemoire;
@@ -52,7 +54,8 @@ int PlisMaximum(SolveurDoubleMort& solveur, ParametresSolveur parametres) {
     return resultat.Score[1];
 }
 
-std::optional<std::array<std::array<std::uint16_t, 5>, 5>> LitMains(std::string_view texte) {
+std::optional<std::array<std::array<std::uint16_t, 5>, 5>> LitMains(std::string_view texte)
+{
     board donne;
     donne.LigneDonne = "[Deal \"" + std::string(texte) + "\"]";
     if (texte.size() < 2 || texte[1] != ':' || SiegeDeLettre(texte[0]) == 0) return std::nullopt;

@@ -10,21 +10,25 @@ namespace plio {
 
 namespace {
 
-inline bool MemeCamp(int a, int b) {
+inline bool MemeCamp(int a, int b)
+{
     return ((a ^ b) & 1) == 0;
 }
-inline std::uint16_t Bit(int rang) {
+inline std::uint16_t Bit(int rang)
+{
     return static_cast<std::uint16_t>(1u << rang);
 }
 
 } // namespace
 
-SolveurDoubleMort::SolveurDoubleMort() {
+SolveurDoubleMort::SolveurDoubleMort()
+{
     MeilleurCoupCouleur.fill(-1);
     MeilleurCoupRang.fill(-1);
 }
 
-bool SolveurDoubleMort::PrepareRecherche(const ParametresSolveur& p) {
+bool SolveurDoubleMort::PrepareRecherche(const ParametresSolveur& p)
+{
     ResultatCarte = {};
     for (auto& s : Restantes)
         s.fill(0);
@@ -70,7 +74,8 @@ bool SolveurDoubleMort::PrepareRecherche(const ParametresSolveur& p) {
     return true;
 }
 
-void SolveurDoubleMort::ConstruitTablesDonne() {
+void SolveurDoubleMort::ConstruitTablesDonne()
+{
     // Owners of every subset of a suit's cards, top card in the two low bits: built from the
     // subset without its top card, so a single pass in increasing order suffices.
     const TablesSolveur& t = Tables();
@@ -90,7 +95,8 @@ void SolveurDoubleMort::ConstruitTablesDonne() {
     }
 }
 
-void SolveurDoubleMort::AppliqueDrapeauxDebut(const ParametresSolveur& p) {
+void SolveurDoubleMort::AppliqueDrapeauxDebut(const ParametresSolveur& p)
+{
     if (p.CreeMotifs == FaireMemoire || p.CreeMotifs == RecreerMemoire) motifs_.Vide();
     // Bounds hold for one trump strain only.
     if (atoutMotifs_ != atout_) {
@@ -108,7 +114,8 @@ void SolveurDoubleMort::AppliqueDrapeauxDebut(const ParametresSolveur& p) {
     if (!tablesAJour) ConstruitTablesDonne();
 }
 
-int SolveurDoubleMort::EstimationInitiale() const {
+int SolveurDoubleMort::EstimationInitiale() const
+{
     const TablesSolveur& t = Tables();
     const int partenaire = Partenaire[entameur_];
     int h = 0;
@@ -122,7 +129,8 @@ int SolveurDoubleMort::EstimationInitiale() const {
     return estimation;
 }
 
-void SolveurDoubleMort::ResoutPosition(const ParametresSolveur& p) {
+void SolveurDoubleMort::ResoutPosition(const ParametresSolveur& p)
+{
     TfutursPlis& r = *p.Resultat;
     const int nbTable = p.CouleursTable[3] ? 3
         : p.CouleursTable[2]               ? 2
@@ -161,7 +169,8 @@ void SolveurDoubleMort::ResoutPosition(const ParametresSolveur& p) {
     if (p.LibereMotifs == FaireMemoire) motifs_.Vide();
 }
 
-bool SolveurDoubleMort::Resout(int cible) {
+bool SolveurDoubleMort::Resout(int cible)
+{
     cible_ = cible;
     NoeudRecherche& racine = noeuds_[0];
     racine.Joueur = static_cast<std::uint8_t>(entameur_);
@@ -169,7 +178,8 @@ bool SolveurDoubleMort::Resout(int cible) {
     return ChercheCible(0);
 }
 
-int SolveurDoubleMort::PlisMaximumPosition() {
+int SolveurDoubleMort::PlisMaximumPosition()
+{
     toutesLesCartes_ = false;
     int bas = 0;
     int haut = PlisRestants;
@@ -188,7 +198,8 @@ int SolveurDoubleMort::PlisMaximumPosition() {
     return estimation;
 }
 
-void SolveurDoubleMort::ValeurDeChaqueCarte(TfutursPlis& r) {
+void SolveurDoubleMort::ValeurDeChaqueCarte(TfutursPlis& r)
+{
     const TablesSolveur& t = Tables();
     const int joueur = r.Joueur;
     const bool campEntameur = MemeCamp(joueur, entameur_);
@@ -204,7 +215,7 @@ void SolveurDoubleMort::ValeurDeChaqueCarte(TfutursPlis& r) {
     // player reaches more, and none of an opponent's cards concedes fewer.
     const int maximum = PlisMaximumPosition();
     toutesLesCartes_ = true;
-    int cible = campEntameur ? maximum : maximum + 1;
+    int cible = campEntameur ? std::max(maximum, 1) : maximum + 1;
     std::array<std::uint16_t, 5> listees {};
     r.Nombre = 0;
     auto ajoute = [&](int s, int rang, int valeur) {
@@ -249,13 +260,15 @@ void SolveurDoubleMort::ValeurDeChaqueCarte(TfutursPlis& r) {
             r.Score[i] = PlisRestants - r.Score[i] + 1;
 }
 
-std::array<std::uint32_t, 4> SolveurDoubleMort::Proprietaires(int pli) const {
+std::array<std::uint32_t, 4> SolveurDoubleMort::Proprietaires(int pli) const
+{
     return { MotifProprietaires[1][Restantes[1][pli - 1]],
         MotifProprietaires[2][Restantes[2][pli - 1]], MotifProprietaires[3][Restantes[3][pli - 1]],
         MotifProprietaires[4][Restantes[4][pli - 1]] };
 }
 
-bool SolveurDoubleMort::ChercheMotif(NoeudRecherche& n, int pli, bool& resultat) {
+bool SolveurDoubleMort::ChercheMotif(NoeudRecherche& n, int pli, bool& resultat)
+{
     const int restants = PlisRestants - (pli - 1);
     const int besoin = cible_ - n.Gagnes;
     const bool racineNS = (entameur_ & 1) != 0;
@@ -288,7 +301,8 @@ bool SolveurDoubleMort::ChercheMotif(NoeudRecherche& n, int pli, bool& resultat)
 }
 
 void SolveurDoubleMort::StockeMotif(
-    const NoeudRecherche& n, int pli, bool resultat, int meilleureCouleur, int meilleurRang) {
+    const NoeudRecherche& n, int pli, bool resultat, int meilleureCouleur, int meilleurRang)
+{
     const TablesSolveur& t = Tables();
     const auto proprietaires = Proprietaires(pli);
     std::array<std::uint32_t, 4> masques {};
@@ -326,7 +340,8 @@ void SolveurDoubleMort::StockeMotif(
     }
 }
 
-bool SolveurDoubleMort::DernierPli(NoeudRecherche& n) {
+bool SolveurDoubleMort::DernierPli(NoeudRecherche& n)
+{
     const TablesSolveur& t = Tables();
     auto carte = [&](int h, int& s, int& r) {
         for (s = 1; s <= 4; ++s)
@@ -366,7 +381,8 @@ bool SolveurDoubleMort::DernierPli(NoeudRecherche& n) {
     return gagnes >= cible_;
 }
 
-bool SolveurDoubleMort::ChercheCible(int ply) {
+bool SolveurDoubleMort::ChercheCible(int ply)
+{
     ++nombreNoeuds_;
     NoeudRecherche& n = noeuds_[ply];
     n.RangPertinent = { 13, 13, 13, 13, 13 };
@@ -454,14 +470,16 @@ bool SolveurDoubleMort::ChercheCible(int ply) {
 }
 
 bool SolveurDoubleMort::CoupEquivalentDejaEssaye(
-    const NoeudRecherche& n, const CoupCandidat& c) const {
+    const NoeudRecherche& n, const CoupCandidat& c) const
+{
     // Below the lowest rank that mattered so far, one card of a suit stands for all of them.
     const int pertinent = n.RangPertinent[c.Couleur];
     if (c.Rang >= pertinent) return false;
     return (n.Essayes[c.Couleur] & (Bit(pertinent) - 1)) != 0;
 }
 
-void SolveurDoubleMort::JoueCarte(int ply, int main, const CoupCandidat& c) {
+void SolveurDoubleMort::JoueCarte(int ply, int main, const CoupCandidat& c)
+{
     const int pli = (ply >> 2) + 1;
     const int i = ply + 1;
     const int s = c.Couleur;
@@ -478,14 +496,16 @@ void SolveurDoubleMort::JoueCarte(int ply, int main, const CoupCandidat& c) {
                                                            : c.Rang);
 }
 
-void SolveurDoubleMort::RetireCarte(int ply, int main, const CoupCandidat& c) {
+void SolveurDoubleMort::RetireCarte(int ply, int main, const CoupCandidat& c)
+{
     const int pli = (ply >> 2) + 1;
     Main[main][c.Couleur] ^= Bit(c.Rang);
     Restantes[c.Couleur][pli] ^= Bit(c.Rang);
     CleForme += Tables().PoidsForme[main][c.Couleur];
 }
 
-int SolveurDoubleMort::GagnantDuPli(int pli, int& plyGagnant) const {
+int SolveurDoubleMort::GagnantDuPli(int pli, int& plyGagnant) const
+{
     const int base = 4 * (pli - 1);
     int meilleur = base + 1;
     for (int i = base + 2; i <= base + 4; ++i)
@@ -498,7 +518,8 @@ int SolveurDoubleMort::GagnantDuPli(int pli, int& plyGagnant) const {
     return MainJouee[meilleur];
 }
 
-int SolveurDoubleMort::PlisSursEnMain(int joueur, int& couleursEntree) const {
+int SolveurDoubleMort::PlisSursEnMain(int joueur, int& couleursEntree) const
+{
     // Tricks the player cashes from his own hand, always keeping the lead: trumps first, then in
     // each suit the rounds that neither opponent can beat nor ruff.
     const TablesSolveur& t = Tables();
@@ -543,7 +564,8 @@ int SolveurDoubleMort::PlisSursEnMain(int joueur, int& couleursEntree) const {
     return total;
 }
 
-bool SolveurDoubleMort::CoupureDebutPli(NoeudRecherche& n, int pli, bool& resultat) {
+bool SolveurDoubleMort::CoupureDebutPli(NoeudRecherche& n, int pli, bool& resultat)
+{
     const TablesSolveur& t = Tables();
     const int w = n.Joueur;
     const int p = Partenaire[w];
@@ -574,7 +596,8 @@ bool SolveurDoubleMort::CoupureDebutPli(NoeudRecherche& n, int pli, bool& result
     return PlisPlusTard(n, pli, resultat);
 }
 
-bool SolveurDoubleMort::PlisPlusTard(NoeudRecherche& n, int pli, bool& resultat) {
+bool SolveurDoubleMort::PlisPlusTard(NoeudRecherche& n, int pli, bool& resultat)
+{
     const TablesSolveur& t = Tables();
     const int w = n.Joueur;
     const int perdus = (pli - 1) - n.Gagnes;
@@ -614,7 +637,8 @@ bool SolveurDoubleMort::PlisPlusTard(NoeudRecherche& n, int pli, bool& resultat)
 }
 
 void SolveurDoubleMort::GroupeCouleur(
-    int couleur, std::uint16_t tenue, std::uint16_t enJeu, NoeudRecherche& n, int& nombre) const {
+    int couleur, std::uint16_t tenue, std::uint16_t enJeu, NoeudRecherche& n, int& nombre) const
+{
     // Cards of one hand with no card of another hand between them (cards of the current trick
     // still count) are equivalent: only the highest of each group is searched.
     const TablesSolveur& t = Tables();
@@ -637,7 +661,8 @@ void SolveurDoubleMort::GroupeCouleur(
     }
 }
 
-int SolveurDoubleMort::GenereCoups(int ply, NoeudRecherche& n) {
+int SolveurDoubleMort::GenereCoups(int ply, NoeudRecherche& n)
+{
     int nombre = 0;
     if (ply < positionChoix_) {
         // A card already on the table when the solve started: its only move.
@@ -664,7 +689,8 @@ int SolveurDoubleMort::GenereCoups(int ply, NoeudRecherche& n) {
     return nombre;
 }
 
-void SolveurDoubleMort::OrdonneCoups(std::array<CoupCandidat, 14>& coups, int nombre) {
+void SolveurDoubleMort::OrdonneCoups(std::array<CoupCandidat, 14>& coups, int nombre)
+{
     // Stable: equal weights keep the order of generation.
     for (int i = 1; i < nombre; ++i) {
         const CoupCandidat c = coups[i];
@@ -677,7 +703,8 @@ void SolveurDoubleMort::OrdonneCoups(std::array<CoupCandidat, 14>& coups, int no
     }
 }
 
-void SolveurDoubleMort::PondereCoups(int ply, NoeudRecherche& n, int nombre) const {
+void SolveurDoubleMort::PondereCoups(int ply, NoeudRecherche& n, int nombre) const
+{
     // Weights only order the search: they change its speed, never its results.
     const TablesSolveur& t = Tables();
     const int position = ply & 3;

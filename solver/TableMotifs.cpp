@@ -6,7 +6,8 @@ namespace plio {
 
 namespace {
 
-std::uint32_t Disperse(std::uint64_t cle, int entameur) {
+std::uint32_t Disperse(std::uint64_t cle, int entameur)
+{
     std::uint64_t x = cle ^ (static_cast<std::uint64_t>(entameur) * 0x9E3779B97F4A7C15ull);
     x ^= x >> 31;
     x *= 0xBF58476D1CE4E5B9ull;
@@ -18,7 +19,8 @@ std::uint32_t Disperse(std::uint64_t cle, int entameur) {
 
 TableMotifs::TableMotifs() = default;
 
-void TableMotifs::Vide() {
+void TableMotifs::Vide()
+{
     // A new generation invalidates every slot without touching the memory.
     ++generation_;
     if (generation_ >= (1u << 29)) {
@@ -29,14 +31,16 @@ void TableMotifs::Vide() {
     nombreEmplacements_ = 0;
 }
 
-void TableMotifs::Libere() {
+void TableMotifs::Libere()
+{
     std::vector<Emplacement>().swap(emplacements_);
     std::vector<std::unique_ptr<MotifCouleur[]>>().swap(blocs_);
     nombreMotifs_ = 0;
     nombreEmplacements_ = 0;
 }
 
-std::uint32_t TableMotifs::TrouveEmplacement(std::uint64_t cle, int entameur) const {
+std::uint32_t TableMotifs::TrouveEmplacement(std::uint64_t cle, int entameur) const
+{
     const std::uint32_t masque = (1u << BitsEmplacements) - 1;
     const std::uint32_t attendu = generation_ * 4 + static_cast<std::uint32_t>(entameur - 1);
     for (std::uint32_t i = Disperse(cle, entameur) & masque;; i = (i + 1) & masque) {
@@ -46,7 +50,8 @@ std::uint32_t TableMotifs::TrouveEmplacement(std::uint64_t cle, int entameur) co
     }
 }
 
-std::uint32_t TableMotifs::NouveauMotif() {
+std::uint32_t TableMotifs::NouveauMotif()
+{
     if (nombreMotifs_ == blocs_.size() * TailleBloc)
         blocs_.push_back(std::make_unique<MotifCouleur[]>(TailleBloc));
     const std::uint32_t i = nombreMotifs_++;
@@ -55,7 +60,8 @@ std::uint32_t TableMotifs::NouveauMotif() {
 }
 
 BornesPlis& TableMotifs::Stocke(std::uint64_t cle, int entameur,
-    const std::array<std::uint32_t, 4>& masques, const std::array<std::uint32_t, 4>& valeurs) {
+    const std::array<std::uint32_t, 4>& masques, const std::array<std::uint32_t, 4>& valeurs)
+{
     if (emplacements_.empty()) emplacements_.assign(std::size_t { 1 } << BitsEmplacements, {});
     if (nombreMotifs_ >= MotifsMaximum || nombreEmplacements_ >= EmplacementsMaximum) Vide();
 
@@ -84,7 +90,8 @@ BornesPlis& TableMotifs::Stocke(std::uint64_t cle, int entameur,
     return m.Bornes;
 }
 
-std::size_t TableMotifs::Octets() const {
+std::size_t TableMotifs::Octets() const
+{
     return emplacements_.capacity() * sizeof(Emplacement)
         + blocs_.size() * TailleBloc * sizeof(MotifCouleur);
 }

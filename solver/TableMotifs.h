@@ -43,7 +43,8 @@ public:
     // bounds satisfy `decide`; nullptr when none does.
     template <class Decide>
     const MotifCouleur* Cherche(std::uint64_t cle, int entameur,
-        const std::array<std::uint32_t, 4>& proprietaires, Decide&& decide) const {
+        const std::array<std::uint32_t, 4>& proprietaires, Decide&& decide) const
+    {
         if (emplacements_.empty()) return nullptr;
         const std::uint32_t e = TrouveEmplacement(cle, entameur);
         if (e == Aucun) return nullptr;
@@ -80,7 +81,8 @@ private:
 
     std::uint32_t TrouveEmplacement(std::uint64_t cle, int entameur) const;
     MotifCouleur& Motif(std::uint32_t i) { return blocs_[i / TailleBloc][i % TailleBloc]; }
-    const MotifCouleur& Motif(std::uint32_t i) const {
+    const MotifCouleur& Motif(std::uint32_t i) const
+    {
         return blocs_[i / TailleBloc][i % TailleBloc];
     }
     std::uint32_t NouveauMotif();

@@ -6,7 +6,8 @@ namespace plio {
 
 namespace {
 
-TablesSolveur Construit() {
+TablesSolveur Construit()
+{
     TablesSolveur t;
     for (int m = 0; m < 8192; ++m) {
         t.NbCartes[m] = static_cast<std::uint8_t>(std::popcount(static_cast<unsigned>(m)));
@@ -47,7 +48,8 @@ TablesSolveur Construit() {
 
 } // namespace
 
-const TablesSolveur& Tables() {
+const TablesSolveur& Tables()
+{
     static const TablesSolveur tables = Construit();
     return tables;
 }

@@ -13,22 +13,27 @@ namespace plio::test {
 
 using Mains = std::array<std::array<std::uint16_t, 5>, 5>;
 
-inline int SiegeOracle(char c) {
+inline int SiegeOracle(char c)
+{
     return c == 'N' ? 3 : c == 'E' ? 4 : c == 'S' ? 1 : 2;
 }
-inline int CouleurOracle(char c) {
+inline int CouleurOracle(char c)
+{
     return c == 'C' ? 1 : c == 'D' ? 2 : c == 'H' ? 3 : 4;
 }
-inline int StrainOracle(const std::string& t) {
+inline int StrainOracle(const std::string& t)
+{
     return t == "NT" ? 5 : CouleurOracle(t[0]);
 }
-inline int RangOracle(char c) {
+inline int RangOracle(char c)
+{
     const std::string rangs = "23456789TJQKA";
     return static_cast<int>(rangs.find(c));
 }
 
 // "N:K842.AK7.K87.JT2 T6.QJ..." with the first seat N.
-inline Mains LitMainsOracle(const std::string& texte) {
+inline Mains LitMainsOracle(const std::string& texte)
+{
     Mains m {};
     int siege = SiegeOracle(texte[0]);
     int couleur = 4;
@@ -62,11 +67,13 @@ struct PositionOracle {
     std::map<std::pair<int, int>, int> valeurs;
 };
 
-inline std::string CheminOracle(const char* fichier) {
+inline std::string CheminOracle(const char* fichier)
+{
     return std::string(PLIO_SOURCE_DIR) + "/../shared/oracle/" + fichier;
 }
 
-inline std::vector<DonneOracle> LitDonnesOracle() {
+inline std::vector<DonneOracle> LitDonnesOracle()
+{
     std::ifstream f(CheminOracle("full_deals.txt"));
     std::vector<DonneOracle> donnes;
     std::string ligne;
@@ -99,7 +106,8 @@ inline std::vector<DonneOracle> LitDonnesOracle() {
     return donnes;
 }
 
-inline std::vector<PositionOracle> LitPositionsOracle() {
+inline std::vector<PositionOracle> LitPositionsOracle()
+{
     std::ifstream f(CheminOracle("midplay.txt"));
     std::vector<PositionOracle> positions;
     std::string ligne;

@@ -15,13 +15,15 @@ using namespace plio::test;
 
 // How many of the reference deals to solve: all of them take long, so the default run checks the
 // first few and PLIO_ORACLE_DONNES=150 checks every one.
-std::size_t NombreDonnesVerifiees(std::size_t total) {
+std::size_t NombreDonnesVerifiees(std::size_t total)
+{
     const char* valeur = std::getenv("PLIO_ORACLE_DONNES");
     const std::size_t n = valeur ? std::strtoul(valeur, nullptr, 10) : 4;
     return std::min(n, total);
 }
 
-TEST(Oracle, EveryFullDealHasItsTricksAndCorrectLeads) {
+TEST(Oracle, EveryFullDealHasItsTricksAndCorrectLeads)
+{
     const auto donnes = LitDonnesOracle();
     ASSERT_EQ(donnes.size(), 150u);
     SolveurDoubleMort solveur;
@@ -46,7 +48,8 @@ TEST(Oracle, EveryFullDealHasItsTricksAndCorrectLeads) {
     }
 }
 
-TEST(Oracle, EveryMidPlayPositionHasTheValueOfEachCard) {
+TEST(Oracle, EveryMidPlayPositionHasTheValueOfEachCard)
+{
     const auto positions = LitPositionsOracle();
     ASSERT_EQ(positions.size(), 20u);
     SolveurDoubleMort solveur;
