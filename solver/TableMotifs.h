@@ -1,0 +1,97 @@
+// The pattern table: bounds on the tricks still to come, for positions at the start of a trick.
+// A position is found by its shape key and hand on lead, then matched against stored patterns of
+// the owners of the top cards of each suit that mattered, whatever the owners of the lower cards.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace plio {
+
+// Bounds are counted for North-South, from the start of the trick on, so that solves whose
+// leading side differs (the four leaders of one strain) share them safely.
+struct BornesPlis {
+    std::uint8_t Inferieure = 0;
+    std::uint8_t Superieure = 15;
+    std::array<std::uint8_t, 4> OrdreRelatif {}; // suit s at index s - 1: top cards that mattered
+    std::uint8_t CouleurCoup = 0; // lead that reached the bound; 0 = none
+    std::uint8_t RangCoup = 0;
+};
+
+struct MotifCouleur {
+    std::array<std::uint32_t, 4> Masque {};
+    std::array<std::uint32_t, 4> Valeur {};
+    std::uint32_t Suivant = 0;
+    BornesPlis Bornes;
+};
+
+class TableMotifs {
+public:
+    static constexpr std::uint32_t Aucun = 0xFFFFFFFFu;
+
+    TableMotifs();
+
+    // Forgets every entry; the memory stays reserved for the next deal.
+    void Vide();
+    // Gives the memory back (the next use reserves it again).
+    void Libere();
+
+    // First pattern of the shape (cle, entameur) that the owners of the position match and whose
+    // bounds satisfy `decide`; nullptr when none does.
+    template <class Decide>
+    const MotifCouleur* Cherche(std::uint64_t cle, int entameur,
+        const std::array<std::uint32_t, 4>& proprietaires, Decide&& decide) const
+    {
+        if (emplacements_.empty()) return nullptr;
+        const std::uint32_t e = TrouveEmplacement(cle, entameur);
+        if (e == Aucun) return nullptr;
+        for (std::uint32_t i = emplacements_[e].Tete; i != Aucun;) {
+            const MotifCouleur& m = Motif(i);
+            if ((proprietaires[0] & m.Masque[0]) == m.Valeur[0]
+                && (proprietaires[1] & m.Masque[1]) == m.Valeur[1]
+                && (proprietaires[2] & m.Masque[2]) == m.Valeur[2]
+                && (proprietaires[3] & m.Masque[3]) == m.Valeur[3] && decide(m.Bornes))
+                return &m;
+            i = m.Suivant;
+        }
+        return nullptr;
+    }
+
+    // The pattern with exactly these masks and values, created with open bounds when missing.
+    BornesPlis& Stocke(std::uint64_t cle, int entameur, const std::array<std::uint32_t, 4>& masques,
+        const std::array<std::uint32_t, 4>& valeurs);
+
+    std::size_t Octets() const;
+    std::size_t NombreMotifs() const { return nombreMotifs_; }
+
+private:
+    struct Emplacement {
+        std::uint64_t Cle = 0;
+        std::uint32_t Tete = Aucun;
+        std::uint32_t GenerationEntameur = 0; // generation * 4 + hand on lead - 1
+    };
+    static constexpr std::uint32_t BitsEmplacements = 19;
+    static constexpr std::uint32_t TailleBloc = 16384;
+    // Past these the table is emptied: one solver stays well under 64 MB.
+    static constexpr std::uint32_t MotifsMaximum = 40 * TailleBloc;
+    static constexpr std::uint32_t EmplacementsMaximum = (1u << BitsEmplacements) / 10 * 7;
+
+    std::uint32_t TrouveEmplacement(std::uint64_t cle, int entameur) const;
+    MotifCouleur& Motif(std::uint32_t i) { return blocs_[i / TailleBloc][i % TailleBloc]; }
+    const MotifCouleur& Motif(std::uint32_t i) const
+    {
+        return blocs_[i / TailleBloc][i % TailleBloc];
+    }
+    std::uint32_t NouveauMotif();
+
+    std::vector<Emplacement> emplacements_;
+    std::vector<std::unique_ptr<MotifCouleur[]>> blocs_;
+    std::uint32_t generation_ = 1;
+    std::uint32_t nombreMotifs_ = 0;
+    std::uint32_t nombreEmplacements_ = 0;
+};
+
+} // namespace plio
