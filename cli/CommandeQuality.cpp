@@ -11,7 +11,7 @@
 
 namespace {
 
-struct OptionsQualite : OptionsAnalyse {
+struct OptionsQualite : OptionsTableaux {
     int paire = 0;
 };
 
@@ -22,7 +22,7 @@ void EnregistreCommandeQuality(CLI::App& app)
     auto options = std::make_shared<OptionsQualite>();
     CLI::App* commande = app.add_subcommand(
         "quality", "Print the quality-of-play tables of an analysed competition");
-    AjouteOptionsAnalyse(*commande, *options);
+    AjouteOptionsTableaux(*commande, *options);
     commande->add_option("--pair", options->paire, "Pair (or team) whose rows are marked");
     commande->callback([options] {
         const std::string langue = LangueDeLaCommande(*options);

@@ -10,9 +10,9 @@
 
 void EnregistreCommandeRank(CLI::App& app)
 {
-    auto options = std::make_shared<OptionsAnalyse>();
+    auto options = std::make_shared<OptionsTableaux>();
     CLI::App* commande = app.add_subcommand("rank", "Print the ranking of an analysed competition");
-    AjouteOptionsAnalyse(*commande, *options);
+    AjouteOptionsTableaux(*commande, *options);
     commande->callback([options] {
         const std::string langue = LangueDeLaCommande(*options);
         const plio::Competition competition = ChargeCompetitionAnalysee(*options, langue);

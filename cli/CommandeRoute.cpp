@@ -10,7 +10,7 @@
 
 namespace {
 
-struct OptionsRoute : OptionsAnalyse {
+struct OptionsRoute : OptionsTableaux {
     int paire = 0;
 };
 
@@ -21,7 +21,7 @@ void EnregistreCommandeRoute(CLI::App& app)
     auto options = std::make_shared<OptionsRoute>();
     CLI::App* commande = app.add_subcommand(
         "route", "Print the route sheet of one pair of an analysed competition");
-    AjouteOptionsAnalyse(*commande, *options);
+    AjouteOptionsTableaux(*commande, *options);
     commande->add_option("PAIR", options->paire, "Pair (or team) number")->required();
     commande->callback([options] {
         const std::string langue = LangueDeLaCommande(*options);

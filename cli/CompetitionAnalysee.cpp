@@ -1,13 +1,15 @@
 #include "cli/CompetitionAnalysee.h"
 
 #include "model/FichierLangue.h"
-#include "model/Score.h"
 #include "model/Textes.h"
 #include "pbn/LectureFichier.h"
+#include "solver/AnalyseCompetition.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <thread>
 
 namespace {
 
@@ -32,7 +34,7 @@ std::string LangueDuFichier()
 
 } // namespace
 
-void AjouteOptionsAnalyse(CLI::App& commande, OptionsAnalyse& options)
+void AjouteOptionsTableaux(CLI::App& commande, OptionsTableaux& options)
 {
     commande
         .add_option("FILE", options.fichier, "Competition file (PBN); it is read, never modified")
@@ -43,7 +45,7 @@ void AjouteOptionsAnalyse(CLI::App& commande, OptionsAnalyse& options)
     commande.add_flag("--json", options.json, "Print JSON instead of text tables");
 }
 
-std::string LangueDeLaCommande(const OptionsAnalyse& options)
+std::string LangueDeLaCommande(const OptionsTableaux& options)
 {
     if (options.langue == "fr") return "french";
     if (options.langue == "en") return "anglais";
@@ -52,7 +54,7 @@ std::string LangueDeLaCommande(const OptionsAnalyse& options)
 }
 
 plio::Competition ChargeCompetitionAnalysee(
-    const OptionsAnalyse& options, const std::string& langue)
+    const OptionsTableaux& options, const std::string& langue)
 {
     plio::LectureFichier lecture = plio::LitFichierPBN(options.fichier, langue);
     if (!lecture.resultat.reussi()) Refuse(lecture.resultat.message);
@@ -60,17 +62,13 @@ plio::Competition ChargeCompetitionAnalysee(
     const std::string& etat = competition.EtatFichier;
     if (etat == "I") Refuse(plio::Message(40, langue));
     if (etat == "D" || etat == "DA") Refuse(plio::Message(42, langue));
-    // The program would analyse the deals now; this tool cannot solve them yet, so it says so
-    // after the program's message rather than report on a file without analysis.
-    if (etat != "DFA")
-        Refuse(plio::Message(43, langue) + "\n"
-            + "plioscope-cli: the deals of this file are not analysed; open it for analysis in the "
-              "program first");
-    // As when the program opens an analysed file: contract scores come from the stored tricks.
-    for (int k = 1; k <= competition.Tournoi.NombreDonnes; ++k)
-        for (int declarant = 1; declarant <= 4; ++declarant)
-            for (int strain = 1; strain <= 5; ++strain)
-                plio::CalculeScoresContrats(
-                    competition.Donnes[static_cast<std::size_t>(k)], declarant, strain);
+    // As when the program opens the file for analysis: a file without analysis has its deals
+    // solved, an analysed one its contract scores recomputed from the stored tricks; in memory
+    // only, the file stays as it is.
+    plio::OptionsAnalyse analyse;
+    analyse.Taches = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    if (plio::AnalyseCompetition(competition, analyse) != plio::IssueAnalyse::Terminee)
+        Refuse(plio::Message(43, langue));
+    competition.EtatFichier = "DFA";
     return std::move(competition);
 }

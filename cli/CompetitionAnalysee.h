@@ -8,19 +8,20 @@
 
 #include <string>
 
-struct OptionsAnalyse {
+struct OptionsTableaux {
     std::string fichier;
     std::string langue; // "fr", "en", or empty for the language file's
     bool json = false;
 };
 
-void AjouteOptionsAnalyse(CLI::App& commande, OptionsAnalyse& options);
+void AjouteOptionsTableaux(CLI::App& commande, OptionsTableaux& options);
 
 // "french" or "anglais": the option's, else the language file's, else French.
-std::string LangueDeLaCommande(const OptionsAnalyse& options);
+std::string LangueDeLaCommande(const OptionsTableaux& options);
 
-// Reads the competition in the given language. Only a file whose deals are complete and whose
-// sheets are valid has a ranking, route sheets and quality figures: any other file is refused
-// with the program's message and exit code 2.
+// Reads the competition in the given language and analyses its deals in memory when the file
+// holds no analysis. Only a file whose deals are complete and whose sheets are valid has a
+// ranking, route sheets and quality figures: any other file is refused with the program's
+// message and exit code 2.
 plio::Competition ChargeCompetitionAnalysee(
-    const OptionsAnalyse& options, const std::string& langue);
+    const OptionsTableaux& options, const std::string& langue);

@@ -54,9 +54,12 @@ rm "$APPDATA/Plioscope/Texte/langue.txt"
 # A sheet whose lead is no card makes the sheets invalid: no ranking, the program's message.
 sed 's/ 2C / ZZ /' "$fichier" >"$travail/invalide.pbn"
 verifie "file with an invalid sheet" 2 "La feuille de résultats n'est pas valide" rank "$travail/invalide.pbn"
-# A file whose deals were never analysed: the program's message, and no figures.
+# A file whose deals were never analysed is analysed in memory first (its deals are real ones,
+# so the figures are those of the solver's analysis, not of the test's).
 sed -E 's/^([SWNE]) (C|D|H|S|NT) [0-9]+/\1 \2 0/' "$fichier" >"$travail/sans_analyse.pbn"
-verifie "file without analysis" 2 "not analysed" quality "$travail/sans_analyse.pbn"
+avant_analyse=$(cksum <"$travail/sans_analyse.pbn")
+verifie "file without analysis" 0 "Qualité des entames" quality "$travail/sans_analyse.pbn"
+[ "$(cksum <"$travail/sans_analyse.pbn")" = "$avant_analyse" ] || { rates=$((rates + 1)); echo "FAILED: the file without analysis was modified"; }
 verifie "missing file" 2 "does not exist" rank "$travail/absent.pbn"
 
 [ "$(cksum <"$fichier")" = "$avant" ] || { rates=$((rates + 1)); echo "FAILED: the file was modified"; }
