@@ -1,6 +1,7 @@
 #include "pbn/LecturePbnOrdinaire.h"
 
 #include "pbn/Encodage.h"
+#include "pbn/LigneDonne.h"
 
 #include <algorithm>
 #include <array>
@@ -160,48 +161,34 @@ std::optional<std::string> VulnerabiliteDeValeur(std::string_view valeur) {
     return std::nullopt;
 }
 
-// The cards of one hand by suit (spades first) as rank numbers, nothing when it is unknown
-// or cannot be read.
-using Main = std::array<std::vector<int>, 4>;
-
-std::optional<Main> MainDePbn(std::string_view texte) {
+// The cards of one hand as (suit 1..4, rank 0..12), nothing when the hand is unknown or
+// cannot be read.
+std::optional<std::vector<std::pair<int, int>>> MainDePbn(std::string_view texte) {
     if (texte == "-") return std::nullopt;
-    Main main;
-    std::size_t groupe = 0;
+    std::vector<std::pair<int, int>> cartes;
+    int couleur = 4; // spades first
     std::size_t debut = 0;
     for (std::size_t i = 0; i <= texte.size(); ++i) {
         if (i < texte.size() && texte[i] != '.') continue;
-        if (groupe >= 4) return std::nullopt;
-        std::string_view cartes = texte.substr(debut, i - debut);
-        if (cartes != "-") {
-            for (std::size_t k = 0; k < cartes.size(); ++k) {
-                char c = static_cast<char>(std::toupper(static_cast<unsigned char>(cartes[k])));
-                if (c == '1' && k + 1 < cartes.size() && cartes[k + 1] == '0') {
+        if (couleur < 1) return std::nullopt;
+        const std::string_view groupe = texte.substr(debut, i - debut);
+        if (groupe != "-") {
+            for (std::size_t k = 0; k < groupe.size(); ++k) {
+                char c = static_cast<char>(std::toupper(static_cast<unsigned char>(groupe[k])));
+                if (c == '1' && k + 1 < groupe.size() && groupe[k + 1] == '0') {
                     c = 'T';
                     ++k;
                 }
                 const int rang = ValeurRang(c);
                 if (rang < 0) return std::nullopt;
-                main[groupe].push_back(rang);
+                cartes.emplace_back(couleur, rang);
             }
         }
-        ++groupe;
+        --couleur;
         debut = i + 1;
     }
-    if (groupe != 4) return std::nullopt;
-    return main;
-}
-
-std::string TexteDeMain(Main main) {
-    static constexpr std::string_view Lettres = "23456789TJQKA";
-    std::string texte;
-    for (std::size_t couleur = 0; couleur < 4; ++couleur) {
-        if (couleur > 0) texte += '.';
-        std::sort(main[couleur].rbegin(), main[couleur].rend());
-        for (const int rang : main[couleur])
-            texte += Lettres[static_cast<std::size_t>(rang)];
-    }
-    return texte;
+    if (couleur != 0) return std::nullopt;
+    return cartes;
 }
 
 void AjouteDonne(const Partie& partie, int numero, Competition& competition) {
@@ -266,27 +253,23 @@ std::string LigneDonneDePbn(std::string_view valeur) {
     }
     if (textes.size() > 4) return {};
 
-    std::array<bool, 52> vues {};
-    std::string mains;
-    for (std::size_t siege = 0; siege < 4; ++siege) {
-        if (siege > 0) mains += ' ';
-        const auto main = siege < textes.size() ? MainDePbn(textes[siege]) : std::nullopt;
-        if (!main) {
-            mains += "...";
-            continue;
+    // An unknown hand stays empty; a card twice or a hand of more than 13 cards is no deal.
+    std::array<std::array<std::uint16_t, 5>, 5> couleurs {};
+    std::uint64_t vues = 0;
+    int siege = SiegeDeLettre(premier);
+    for (std::size_t main = 0; main < 4; ++main, siege = Suivant[static_cast<std::size_t>(siege)]) {
+        const auto cartes = main < textes.size() ? MainDePbn(textes[main]) : std::nullopt;
+        if (!cartes) continue;
+        if (cartes->size() > 13) return {};
+        for (const auto& [couleur, rang] : *cartes) {
+            const std::uint64_t bit = std::uint64_t { 1 } << (13 * (couleur - 1) + rang);
+            if (vues & bit) return {};
+            vues |= bit;
+            couleurs[static_cast<std::size_t>(siege)][static_cast<std::size_t>(couleur)]
+                |= MasqueRang[static_cast<std::size_t>(rang)];
         }
-        int cartes = 0;
-        for (std::size_t couleur = 0; couleur < 4; ++couleur)
-            for (const int rang : (*main)[couleur]) {
-                const std::size_t carte = couleur * 13 + static_cast<std::size_t>(rang);
-                if (vues[carte]) return {};
-                vues[carte] = true;
-                ++cartes;
-            }
-        if (cartes > 13) return {};
-        mains += TexteDeMain(*main);
     }
-    return std::string("[Deal \"") + (premier == 'O' ? 'W' : premier) + ":" + mains + "\"]";
+    return LigneDonneDeCouleurs(SiegeDeLettre(premier), couleurs);
 }
 
 void LitPbnOrdinaire(const std::vector<std::string>& lignes, std::string_view nomParDefaut,

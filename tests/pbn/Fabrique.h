@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/VariablesGlobales.h"
+#include "pbn/LigneDonne.h"
 
 #include <array>
 #include <filesystem>
@@ -19,22 +20,14 @@ inline std::string LigneDonneDeTest(unsigned graine) {
     for (int k = 51; k > 0; --k)
         std::swap(cartes[static_cast<std::size_t>(k)],
             cartes[static_cast<std::size_t>(generateur() % static_cast<unsigned>(k + 1))]);
-    std::array<std::array<std::string, 4>, 4> mains; // [hand][suit, spades first]
-    // Taken from the ace down so every group comes out in rank order.
-    for (int carte = 51; carte >= 0; --carte) {
-        int position = 0;
-        while (cartes[static_cast<std::size_t>(position)] != carte)
-            ++position;
-        const int couleur = carte / 13; // 0 clubs .. 3 spades
-        mains[static_cast<std::size_t>(position / 13)][static_cast<std::size_t>(3 - couleur)]
-            += "23456789TJQKA"[carte % 13];
+    std::array<std::array<std::uint16_t, 5>, 5> couleurs {};
+    for (int position = 0; position < 52; ++position) {
+        const int carte = cartes[static_cast<std::size_t>(position)];
+        couleurs[static_cast<std::size_t>(position / 13 + 1)]
+                [static_cast<std::size_t>(carte / 13 + 1)]
+            |= MasqueRang[static_cast<std::size_t>(carte % 13)];
     }
-    std::string ligne = "[Deal \"N:";
-    for (std::size_t m = 0; m < 4; ++m) {
-        if (m > 0) ligne += ' ';
-        ligne += mains[m][0] + "." + mains[m][1] + "." + mains[m][2] + "." + mains[m][3];
-    }
-    return ligne + "\"]";
+    return LigneDonneDeCouleurs(Nord, couleurs);
 }
 
 // A pairs tournament ("TPP") or team match ("MPQ") with complete deals and valid sheets in
