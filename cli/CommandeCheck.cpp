@@ -1,5 +1,6 @@
 // plioscope-cli check FILE [--json]: what opening the file would give, found on a copy so that
 // nothing on disk changes.
+#include "cli/CommandeCheck.h"
 #include "model/Dialogues.h"
 #include "pbn/ChargeFichierPBN.h"
 #include "pbn/FeuilleValide.h"
@@ -15,10 +16,11 @@
 
 namespace {
 
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 namespace fs = std::filesystem;
 
-const char* NomDuChamp(int champ, bool match) {
+const char* NomDuChamp(int champ, bool match)
+{
     static const char* const Noms[] = { "", "NS pair", "EW pair", "contract", "declarer", "result",
         "NS score", "EW score", "NS percentage", "EW percentage", "lead" };
     if (match && champ == 8) return "IMP result";
@@ -26,7 +28,8 @@ const char* NomDuChamp(int champ, bool match) {
     return champ >= 1 && champ <= 10 ? Noms[champ] : "";
 }
 
-std::string TexteDuChamp(const plio::ResultsSheet& f, int champ, bool match) {
+std::string TexteDuChamp(const plio::ResultsSheet& f, int champ, bool match)
+{
     switch (champ) {
     case 1:
         return std::to_string(f.PaireNS);
@@ -54,7 +57,8 @@ std::string TexteDuChamp(const plio::ResultsSheet& f, int champ, bool match) {
 // The first reason the deal's sheets are not valid: the field refused when the file was read,
 // else the first field the sheet rules refuse.
 json RaisonFeuillesInvalides(
-    const plio::Competition& c, const plio::DiagnosticLecture& diagnostic, int b) {
+    const plio::Competition& c, const plio::DiagnosticLecture& diagnostic, int b)
+{
     const plio::board& donne = c.Donnes[static_cast<std::size_t>(b)];
     const bool match = c.Tournoi.TypeCompetition == "MPQ";
     if (donne.NombreFeuilles < 1) return { { "text", "no result sheet" } };
@@ -78,7 +82,8 @@ json RaisonFeuillesInvalides(
     return { { "text", "the sheets of an earlier deal are not valid" } };
 }
 
-json Rapport(const plio::Competition& c, const plio::DiagnosticLecture& diagnostic) {
+json Rapport(const plio::Competition& c, const plio::DiagnosticLecture& diagnostic)
+{
     const plio::Ttournoi& t = c.Tournoi;
     json donnes = json::array();
     for (int b = 1; b <= t.NombreDonnes; ++b) {
@@ -93,7 +98,8 @@ json Rapport(const plio::Competition& c, const plio::DiagnosticLecture& diagnost
         { "tables", t.NombreTables }, { "state", c.EtatFichier }, { "boards", donnes } };
 }
 
-std::string Raison(const json& r) {
+std::string Raison(const json& r)
+{
     if (!r.contains("sheet")) return r["text"].get<std::string>();
     std::string texte = "sheet " + std::to_string(r["sheet"].get<int>());
     if (r["line"].get<int>() > 0) texte += ", line " + std::to_string(r["line"].get<int>());
@@ -101,7 +107,8 @@ std::string Raison(const json& r) {
         + r["field_name"].get<std::string>() + ") \"" + r["text"].get<std::string>() + "\"";
 }
 
-void AfficheTexte(const json& r) {
+void AfficheTexte(const json& r)
+{
     std::cout << "File: " << r["file"].get<std::string>() << "\n";
     if (r.value("corrupt", false)) {
         std::cout << r["message"].get<std::string>() << "\nLine: " << r["line"].get<int>() << "\n";
@@ -126,11 +133,13 @@ void AfficheTexte(const json& r) {
 // A private folder for the copy, removed whatever happens.
 class DossierDeTravail {
 public:
-    DossierDeTravail() {
+    DossierDeTravail()
+    {
         std::string modele = (fs::temp_directory_path() / "plioscope-check-XXXXXX").string();
         if (::mkdtemp(modele.data())) chemin_ = modele;
     }
-    ~DossierDeTravail() {
+    ~DossierDeTravail()
+    {
         std::error_code ignore;
         if (!chemin_.empty()) fs::remove_all(chemin_, ignore);
     }
@@ -140,7 +149,8 @@ private:
     fs::path chemin_;
 };
 
-int Check(const std::string& fichier, bool enJson) {
+int Check(const std::string& fichier, bool enJson)
+{
     DossierDeTravail dossier;
     std::error_code erreur;
     const fs::path copie = dossier.chemin() / fs::path(fichier).filename();
@@ -175,7 +185,8 @@ int Check(const std::string& fichier, bool enJson) {
 
 } // namespace
 
-void EnregistreCommandeCheck(CLI::App& app) {
+void EnregistreCommandeCheck(CLI::App& app)
+{
     auto* commande = app.add_subcommand("check",
         "Read a competition file and report its state (works on a copy: nothing on disk changes). "
         "Exit 0 when read, 2 when the file is corrupted, 1 when it cannot be read.");

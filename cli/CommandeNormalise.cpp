@@ -1,5 +1,6 @@
 // plioscope-cli normalise FILE: what opening a file in the program does to it: rewrite in normal
 // form (keeping NAME_Orig.pbn when that drops content), second read, NAME_Bis.pbn backup.
+#include "cli/CommandeNormalise.h"
 #include "model/Dialogues.h"
 #include "pbn/ChargeFichierPBN.h"
 
@@ -10,7 +11,8 @@
 
 namespace {
 
-int Normalise(const std::string& fichier) {
+int Normalise(const std::string& fichier)
+{
     plio::Competition competition;
     plio::DialoguesScriptes dialogues;
     const plio::OuvertureFichier ouverture
@@ -37,7 +39,8 @@ int Normalise(const std::string& fichier) {
 
 } // namespace
 
-void EnregistreCommandeNormalise(CLI::App& app) {
+void EnregistreCommandeNormalise(CLI::App& app)
+{
     auto* commande = app.add_subcommand("normalise",
         "Open a competition file as the program does: rewrite it in normal form, read it again and "
         "write its _Bis.pbn backup. Exit 0 when done, 2 when the file is corrupted (nothing is "

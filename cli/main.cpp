@@ -1,14 +1,23 @@
 // plioscope-cli: the program's core from the command line, for scripting and batch work.
-#include <CLI/CLI.hpp>
+#include "cli/CommandeCheck.h"
+#include "cli/CommandeNormalise.h"
+#include "cli/CommandeScore.h"
 
-void EnregistreCommandeCheck(CLI::App& app);
-void EnregistreCommandeNormalise(CLI::App& app);
+#include <CLI/CLI.hpp>
 
 int main(int argc, char** argv) {
     CLI::App app { "Plioscope command-line tool" };
     app.require_subcommand(1);
+    EnregistreCommandeScore(app);
     EnregistreCommandeCheck(app);
     EnregistreCommandeNormalise(app);
-    CLI11_PARSE(app, argc, argv);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::RuntimeError& e) {
+        return app.exit(e); // a command's own exit code
+    } catch (const CLI::ParseError& e) {
+        // Wrong usage is exit code 2 for every command, whatever CLI11 would number it.
+        return app.exit(e) == 0 ? 0 : 2;
+    }
     return 0;
 }

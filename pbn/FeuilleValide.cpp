@@ -10,7 +10,8 @@ namespace plio {
 namespace {
 
 // Percentages are kept with a decimal comma; a decimal point is taken too.
-std::optional<double> ReelTexte(std::string_view texte) {
+std::optional<double> ReelTexte(std::string_view texte)
+{
     std::string t(texte);
     for (char& c : t)
         if (c == ',') c = '.';
@@ -21,14 +22,16 @@ std::optional<double> ReelTexte(std::string_view texte) {
     return x;
 }
 
-bool PourcentValide(std::string_view texte) {
+bool PourcentValide(std::string_view texte)
+{
     const auto x = ReelTexte(texte);
     return x && *x > -1 && *x < 101;
 }
 
 } // namespace
 
-std::optional<int> ChampInvalide(const board& donne, int i, std::string_view typeCompetition) {
+std::optional<int> ChampInvalide(const board& donne, int i, std::string_view typeCompetition)
+{
     if (i < 1 || i >= static_cast<int>(donne.Feuilles.size())) return 1;
     const ResultsSheet& f = donne.Feuilles[static_cast<std::size_t>(i)];
     const bool match = typeCompetition == "MPQ";
@@ -65,18 +68,21 @@ std::optional<int> ChampInvalide(const board& donne, int i, std::string_view typ
     return std::nullopt;
 }
 
-bool FeuilleValide(const board& donne, int i, std::string_view typeCompetition) {
+bool FeuilleValide(const board& donne, int i, std::string_view typeCompetition)
+{
     return !ChampInvalide(donne, i, typeCompetition);
 }
 
-bool FeuillesDeLaDonneValides(const board& donne, std::string_view typeCompetition) {
+bool FeuillesDeLaDonneValides(const board& donne, std::string_view typeCompetition)
+{
     if (donne.NombreFeuilles < 1) return false;
     for (int i = 1; i <= donne.NombreFeuilles; ++i)
         if (!FeuilleValide(donne, i, typeCompetition)) return false;
     return true;
 }
 
-std::string EtatDeFichier(const DrapeauxFichier& drapeaux) {
+std::string EtatDeFichier(const DrapeauxFichier& drapeaux)
+{
     if (!drapeaux.donnes) return "I";
     std::string etat = "D";
     if (drapeaux.feuilles) etat += 'F';
@@ -84,7 +90,8 @@ std::string EtatDeFichier(const DrapeauxFichier& drapeaux) {
     return etat;
 }
 
-DrapeauxFichier DrapeauxCompetition(const Competition& competition) {
+DrapeauxFichier DrapeauxCompetition(const Competition& competition)
+{
     const Ttournoi& t = competition.Tournoi;
     DrapeauxFichier drapeaux;
     drapeaux.donnes = t.NombreDonnes > 0;

@@ -13,7 +13,8 @@ namespace {
 constexpr int LignesParTable = 20; // seat 1..4 times strain 1..5, in both analysis tables
 
 // Characters [debut, fin) of a line (0-based), clipped to the line.
-std::string_view Extrait(std::string_view ligne, std::size_t debut, std::size_t fin) {
+std::string_view Extrait(std::string_view ligne, std::size_t debut, std::size_t fin)
+{
     if (fin > ligne.size()) fin = ligne.size();
     if (debut >= fin) return {};
     return ligne.substr(debut, fin - debut);
@@ -21,11 +22,13 @@ std::string_view Extrait(std::string_view ligne, std::size_t debut, std::size_t 
 
 // The value of a tag line read by position: from 0-based column `debut` up to the closing
 // double quote and bracket.
-std::string_view ValeurPositionnelle(std::string_view ligne, std::size_t debut) {
+std::string_view ValeurPositionnelle(std::string_view ligne, std::size_t debut)
+{
     return ligne.size() >= 2 ? Extrait(ligne, debut, ligne.size() - 2) : std::string_view {};
 }
 
-std::vector<std::string_view> Champs(std::string_view ligne) {
+std::vector<std::string_view> Champs(std::string_view ligne)
+{
     std::vector<std::string_view> champs;
     std::size_t debut = 0;
     while (true) {
@@ -40,7 +43,8 @@ std::vector<std::string_view> Champs(std::string_view ligne) {
 }
 
 // Numbers separated by single spaces, each followed by one (the last one may not be).
-std::optional<std::vector<long long>> Nombres(std::string_view texte) {
+std::optional<std::vector<long long>> Nombres(std::string_view texte)
+{
     std::vector<long long> nombres;
     for (const std::string_view champ : Champs(texte)) {
         if (champ.empty()) continue;
@@ -53,7 +57,8 @@ std::optional<std::vector<long long>> Nombres(std::string_view texte) {
 
 // Refusing any character that is no rank letter keeps a garbled deal line from passing as
 // a hand.
-bool LigneDonneLisible(std::string_view ligne) {
+bool LigneDonneLisible(std::string_view ligne)
+{
     if (ligne.size() < 9 || ligne[7] == '"') return ligne.size() >= 8;
     if (SiegeDeLettre(ligne[7]) == 0 || ligne[8] != ':') return false;
     for (std::size_t i = 9; i < ligne.size() && ligne[i] != '"'; ++i) {
@@ -63,7 +68,8 @@ bool LigneDonneLisible(std::string_view ligne) {
     return true;
 }
 
-int NumeroStrain(std::string_view lettres) {
+int NumeroStrain(std::string_view lettres)
+{
     if (lettres == "C") return 1;
     if (lettres == "D") return 2;
     if (lettres == "H") return 3;
@@ -72,7 +78,8 @@ int NumeroStrain(std::string_view lettres) {
     return 0;
 }
 
-int SiegeDeLigneDePlis(char lettre) {
+int SiegeDeLigneDePlis(char lettre)
+{
     return lettre == 'O' ? 0 : SiegeDeLettre(lettre);
 }
 
@@ -83,9 +90,12 @@ public:
         : lignes_(lignes)
         , competition_(competition)
         , tournoi_(competition.Tournoi)
-        , diagnostic_(diagnostic) { }
+        , diagnostic_(diagnostic)
+    {
+    }
 
-    ResultatFichier Lit() {
+    ResultatFichier Lit()
+    {
         std::vector<std::size_t> debuts;
         for (std::size_t i = 0; i < lignes_.size(); ++i)
             if (lignes_[i].starts_with("[Board")) debuts.push_back(i);
@@ -140,14 +150,16 @@ private:
         bool tableDesFeuilles = false;
     };
 
-    bool Echec(std::size_t indexLigne) {
+    bool Echec(std::size_t indexLigne)
+    {
         echec_.issue = IssueFichier::Corrompue;
         const std::size_t derniere = std::max<std::size_t>(lignes_.size(), 1);
         echec_.ligne = static_cast<int>(std::min(indexLigne + 1, derniere));
         return false;
     }
 
-    bool LitEntete(std::size_t finEntete) {
+    bool LitEntete(std::size_t finEntete)
+    {
         for (std::size_t i = 0; i < finEntete; ++i) {
             const std::string_view ligne = lignes_[i];
             if (ligne.starts_with("[Event")) {
@@ -180,7 +192,8 @@ private:
         return true;
     }
 
-    bool LitBloc(int b, std::size_t debut, std::size_t fin, Bloc& bloc) {
+    bool LitBloc(int b, std::size_t debut, std::size_t fin, Bloc& bloc)
+    {
         board& donne = competition_.Donnes[static_cast<std::size_t>(b)];
         donne.Indice = b;
         bool tableDesFeuilles = false;
@@ -235,8 +248,8 @@ private:
     // was cut, when it had begun the program's layout (the fixed seat tags after [Board, the
     // analysis) or when an earlier block had its sheet table. A block inside the file may
     // lack it: it then gets empty sheets.
-    bool BlocComplet(
-        int b, std::size_t debut, std::size_t fin, const Bloc& bloc, int nombreDonnes) {
+    bool BlocComplet(int b, std::size_t debut, std::size_t fin, const Bloc& bloc, int nombreDonnes)
+    {
         if (bloc.tableDesFeuilles) {
             tableDesFeuillesVue_ = true;
             return true;
@@ -248,7 +261,8 @@ private:
         return true;
     }
 
-    void DonneFeuillesVides(int b, int n) {
+    void DonneFeuillesVides(int b, int n)
+    {
         board& donne = competition_.Donnes[static_cast<std::size_t>(b)];
         donne.NombreFeuilles = n;
         donne.Feuilles.assign(static_cast<std::size_t>(n) + 1, ResultsSheet {});
@@ -257,7 +271,8 @@ private:
     }
 
     // The 20 lines of correct leads (seat on lead major, strain minor), four masks a line.
-    bool LitTableDesEntames(std::size_t& i, std::size_t fin, board& donne, Bloc& bloc) {
+    bool LitTableDesEntames(std::size_t& i, std::size_t fin, board& donne, Bloc& bloc)
+    {
         for (int k = 0; k < LignesParTable; ++k) {
             const std::size_t j = i + 1 + static_cast<std::size_t>(k);
             if (j >= fin) return Echec(j);
@@ -281,7 +296,8 @@ private:
     }
 
     // The par line, then the 20 lines of double-dummy tricks.
-    bool LitTableDesPlis(std::size_t& i, std::size_t fin, board& donne, Bloc& bloc) {
+    bool LitTableDesPlis(std::size_t& i, std::size_t fin, board& donne, Bloc& bloc)
+    {
         std::string_view reste = std::string_view(lignes_[i]).substr(20);
         if (reste.starts_with("]")) {
             bloc.analyse = false;
@@ -334,7 +350,8 @@ private:
         return true;
     }
 
-    bool LitFeuilles(int b, std::size_t& i, std::size_t fin, Bloc& bloc) {
+    bool LitFeuilles(int b, std::size_t& i, std::size_t fin, Bloc& bloc)
+    {
         const std::string_view ligne = lignes_[i];
         const auto n = ligne.size() >= 13 && ligne.ends_with("]")
             ? EntierTexte(Extrait(ligne, 12, ligne.size() - 1))
@@ -363,7 +380,8 @@ private:
         return true;
     }
 
-    bool LitFeuille(int b, int k, std::size_t j, Bloc& bloc) {
+    bool LitFeuille(int b, int k, std::size_t j, Bloc& bloc)
+    {
         const bool match = tournoi_.TypeCompetition == "MPQ";
         const auto champs = Champs(lignes_[j]);
         const std::size_t attendus = match ? 9 : 10;
@@ -441,7 +459,8 @@ private:
     }
 
     // Names of the pair with this number, as "first-second"; the deal counts as played by it.
-    std::string NomsDeLaPaire(int numero, int b) {
+    std::string NomsDeLaPaire(int numero, int b)
+    {
         for (std::size_t p = 1; p < tournoi_.Paires.size(); ++p) {
             Tpaires& paire = tournoi_.Paires[p];
             if (paire.Numero != numero) continue;
@@ -461,7 +480,8 @@ private:
 
 } // namespace
 
-bool EstDuDialecte(const std::vector<std::string>& lignes) {
+bool EstDuDialecte(const std::vector<std::string>& lignes)
+{
     for (const std::string& ligne : lignes) {
         if (ligne.starts_with("[Board")) return false;
         if (ligne.starts_with("[Pairs")) return true;
@@ -469,8 +489,9 @@ bool EstDuDialecte(const std::vector<std::string>& lignes) {
     return false;
 }
 
-ResultatFichier LitDialecte(const std::vector<std::string>& lignes, Competition& competition,
-    DiagnosticLecture& diagnostic) {
+ResultatFichier LitDialecte(
+    const std::vector<std::string>& lignes, Competition& competition, DiagnosticLecture& diagnostic)
+{
     return Lecteur(lignes, competition, diagnostic).Lit();
 }
 

@@ -9,7 +9,8 @@
 
 namespace plio {
 
-LectureFichier LitFichierPBN(const std::filesystem::path& chemin, std::string_view langue) {
+LectureFichier LitFichierPBN(const std::filesystem::path& chemin, std::string_view langue)
+{
     LectureFichier lecture;
     auto octets = LitOctets(chemin);
     if (!octets) {

@@ -13,14 +13,16 @@ namespace plio {
 
 namespace {
 
-std::string Majuscules(std::string_view texte) {
+std::string Majuscules(std::string_view texte)
+{
     std::string m(texte);
     for (char& c : m)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return m;
 }
 
-std::string_view SansEspaces(std::string_view texte) {
+std::string_view SansEspaces(std::string_view texte)
+{
     while (!texte.empty() && std::isspace(static_cast<unsigned char>(texte.front())))
         texte.remove_prefix(1);
     while (!texte.empty() && std::isspace(static_cast<unsigned char>(texte.back())))
@@ -35,7 +37,8 @@ using Partie = std::map<std::string, std::string>;
 // comes again (files that do not leave empty lines between games).
 class DecoupeurDeParties {
 public:
-    std::vector<Partie> Decoupe(const std::vector<std::string>& lignes) {
+    std::vector<Partie> Decoupe(const std::vector<std::string>& lignes)
+    {
         for (const std::string& brute : lignes) {
             const std::string ligne = RepareDoubleEncodage(brute);
             if (!dansCommentaire_ && ligne.starts_with("%")) continue;
@@ -50,7 +53,8 @@ public:
     }
 
 private:
-    void LitLigne(std::string_view ligne) {
+    void LitLigne(std::string_view ligne)
+    {
         std::size_t i = 0;
         while (i < ligne.size()) {
             const char c = ligne[i];
@@ -73,7 +77,8 @@ private:
     }
 
     // A tag from after its "[": name, spaces, quoted value (with \" and \\ escapes), "]".
-    std::size_t LitTag(std::string_view ligne, std::size_t i) {
+    std::size_t LitTag(std::string_view ligne, std::size_t i)
+    {
         std::size_t debutNom = i;
         while (i < ligne.size() && !std::isspace(static_cast<unsigned char>(ligne[i]))
             && ligne[i] != '"' && ligne[i] != ']')
@@ -101,7 +106,8 @@ private:
         return i;
     }
 
-    void Termine() {
+    void Termine()
+    {
         if (!courante_.empty()) parties_.push_back(std::move(courante_));
         courante_.clear();
     }
@@ -112,7 +118,8 @@ private:
     bool dansCommentaire_ = false;
 };
 
-std::optional<int> NumeroDeValeur(std::string_view valeur) {
+std::optional<int> NumeroDeValeur(std::string_view valeur)
+{
     valeur = SansEspaces(valeur);
     int n = 0;
     std::size_t chiffres = 0;
@@ -124,17 +131,20 @@ std::optional<int> NumeroDeValeur(std::string_view valeur) {
 }
 
 // Dealer and vulnerability of a board number in the usual 16-board cycle.
-std::string DonneurDuCycle(int numero) {
+std::string DonneurDuCycle(int numero)
+{
     return std::string(1, "NESW"[(numero + 3) % 4]);
 }
 
-std::string VulnerabiliteDuCycle(int numero) {
+std::string VulnerabiliteDuCycle(int numero)
+{
     static constexpr std::array<const char*, 16> Cycle { "None", "NS", "EW", "Both", "NS", "EW",
         "Both", "None", "EW", "Both", "None", "NS", "Both", "None", "NS", "EW" };
     return Cycle[static_cast<std::size_t>((numero + 15) % 16)];
 }
 
-std::optional<std::string> DonneurDeValeur(std::string_view valeur) {
+std::optional<std::string> DonneurDeValeur(std::string_view valeur)
+{
     const std::string mot = Majuscules(SansEspaces(valeur));
     if (mot.empty()) return std::nullopt;
     switch (mot[0]) {
@@ -152,7 +162,8 @@ std::optional<std::string> DonneurDeValeur(std::string_view valeur) {
     }
 }
 
-std::optional<std::string> VulnerabiliteDeValeur(std::string_view valeur) {
+std::optional<std::string> VulnerabiliteDeValeur(std::string_view valeur)
+{
     const std::string mot = Majuscules(SansEspaces(valeur));
     if (mot.empty() || mot == "NONE" || mot == "LOVE" || mot == "-" || mot == "NO") return "None";
     if (mot == "ALL" || mot == "BOTH" || mot == "BO") return "Both";
@@ -163,7 +174,8 @@ std::optional<std::string> VulnerabiliteDeValeur(std::string_view valeur) {
 
 // The cards of one hand as (suit 1..4, rank 0..12), nothing when the hand is unknown or
 // cannot be read.
-std::optional<std::vector<std::pair<int, int>>> MainDePbn(std::string_view texte) {
+std::optional<std::vector<std::pair<int, int>>> MainDePbn(std::string_view texte)
+{
     if (texte == "-") return std::nullopt;
     std::vector<std::pair<int, int>> cartes;
     int couleur = 4; // spades first
@@ -191,7 +203,8 @@ std::optional<std::vector<std::pair<int, int>>> MainDePbn(std::string_view texte
     return cartes;
 }
 
-void AjouteDonne(const Partie& partie, int numero, Competition& competition) {
+void AjouteDonne(const Partie& partie, int numero, Competition& competition)
+{
     board donne;
     donne.NumeroEtui = numero;
     const auto trouve = [&](const char* nom) -> const std::string* {
@@ -225,7 +238,8 @@ void AjouteDonne(const Partie& partie, int numero, Competition& competition) {
 }
 
 // The first value of a tag that says something ("?" is PBN's unknown).
-std::string PremiereValeur(const std::vector<Partie>& parties, const char* nom) {
+std::string PremiereValeur(const std::vector<Partie>& parties, const char* nom)
+{
     for (const Partie& partie : parties) {
         const auto it = partie.find(nom);
         if (it != partie.end() && !SansEspaces(it->second).empty() && it->second != "?")
@@ -236,7 +250,8 @@ std::string PremiereValeur(const std::vector<Partie>& parties, const char* nom) 
 
 } // namespace
 
-std::string LigneDonneDePbn(std::string_view valeur) {
+std::string LigneDonneDePbn(std::string_view valeur)
+{
     valeur = SansEspaces(valeur);
     if (valeur.size() < 2 || valeur[1] != ':') return {};
     const char premier = static_cast<char>(std::toupper(static_cast<unsigned char>(valeur[0])));
@@ -273,7 +288,8 @@ std::string LigneDonneDePbn(std::string_view valeur) {
 }
 
 void LitPbnOrdinaire(const std::vector<std::string>& lignes, std::string_view nomParDefaut,
-    Competition& competition, DiagnosticLecture& diagnostic) {
+    Competition& competition, DiagnosticLecture& diagnostic)
+{
     const std::vector<Partie> parties = DecoupeurDeParties().Decoupe(lignes);
     Ttournoi& tournoi = competition.Tournoi;
     tournoi.TypeCompetition = "TPP";

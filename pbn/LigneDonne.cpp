@@ -5,7 +5,8 @@
 namespace plio {
 
 std::string LigneDonneDeCouleurs(
-    int premier, const std::array<std::array<std::uint16_t, 5>, 5>& couleurs) {
+    int premier, const std::array<std::array<std::uint16_t, 5>, 5>& couleurs)
+{
     static constexpr std::string_view LettresRangs = "23456789TJQKA";
     static constexpr std::string_view LettresSieges = " SWNE";
     if (premier < 1 || premier > 4) premier = Nord;

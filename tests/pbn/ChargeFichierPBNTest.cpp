@@ -12,30 +12,35 @@
 namespace plio {
 namespace {
 
-void Ecrit(const std::filesystem::path& chemin, const std::string& octets) {
+void Ecrit(const std::filesystem::path& chemin, const std::string& octets)
+{
     std::ofstream(chemin, std::ios::binary) << octets;
 }
 
-std::string Lit(const std::filesystem::path& chemin) {
+std::string Lit(const std::filesystem::path& chemin)
+{
     return LitOctets(chemin).value_or("<absent>");
 }
 
 // Every file of a folder with its bytes.
-std::map<std::string, std::string> Contenu(const std::filesystem::path& dossier) {
+std::map<std::string, std::string> Contenu(const std::filesystem::path& dossier)
+{
     std::map<std::string, std::string> fichiers;
     for (const auto& entree : std::filesystem::directory_iterator(dossier))
         fichiers[entree.path().filename().string()] = Lit(entree.path());
     return fichiers;
 }
 
-Competition CompetitionPrecedente() {
+Competition CompetitionPrecedente()
+{
     Competition c = test::CompetitionDeTest("MPQ", 2, 1);
     c.Tournoi.NomCompetition = "Precedente";
     c.Tournoi.NomFichier = "/ailleurs/precedente.pbn";
     return c;
 }
 
-TEST(ChargeFichierPBN, OpensAFileOfTheProgramAndWritesItsBackup) {
+TEST(ChargeFichierPBN, OpensAFileOfTheProgramAndWritesItsBackup)
+{
     test::DossierTemporaire dossier;
     const std::string octets = TexteFichierPBN(test::CompetitionDeTest("TPP", 2, 3), "anglais");
     Ecrit(dossier / "Club_Paris_12.pbn", octets);
@@ -68,7 +73,8 @@ TEST(ChargeFichierPBN, OpensAFileOfTheProgramAndWritesItsBackup) {
     EXPECT_EQ(encore, c);
 }
 
-TEST(ChargeFichierPBN, LoneLineFeedsAreRewrittenWithoutKeepingAnOriginal) {
+TEST(ChargeFichierPBN, LoneLineFeedsAreRewrittenWithoutKeepingAnOriginal)
+{
     test::DossierTemporaire dossier;
     const std::string octets = TexteFichierPBN(test::CompetitionDeTest("TPP", 1, 2), "anglais");
     std::string lf;
@@ -82,7 +88,8 @@ TEST(ChargeFichierPBN, LoneLineFeedsAreRewrittenWithoutKeepingAnOriginal) {
     EXPECT_FALSE(std::filesystem::exists(dossier / "x_Orig.pbn"));
 }
 
-TEST(ChargeFichierPBN, KeepsTheOriginalBeforeARewriteThatDropsContent) {
+TEST(ChargeFichierPBN, KeepsTheOriginalBeforeARewriteThatDropsContent)
+{
     test::DossierTemporaire dossier;
     std::string octets = TexteFichierPBN(test::CompetitionDeTest("TPP", 1, 2), "anglais");
     octets.insert(octets.find("[Board \"2\"]"), "[Annotator \"Paul\"]\r\n");
@@ -105,7 +112,8 @@ TEST(ChargeFichierPBN, KeepsTheOriginalBeforeARewriteThatDropsContent) {
     EXPECT_EQ(Lit(dossier / "x_Orig.pbn"), octets);
 }
 
-TEST(ChargeFichierPBN, NamesInWindows1252AreConvertedAndTheOriginalKept) {
+TEST(ChargeFichierPBN, NamesInWindows1252AreConvertedAndTheOriginalKept)
+{
     test::DossierTemporaire dossier;
     Competition source = test::CompetitionDeTest("TPP", 1, 1);
     source.Tournoi.Paires[1].Joueur1 = "H$Ren\xE9";
@@ -122,7 +130,8 @@ TEST(ChargeFichierPBN, NamesInWindows1252AreConvertedAndTheOriginalKept) {
     EXPECT_NE(Lit(dossier / "w.pbn").find("H$Ren\xC3\xA9\r\n"), std::string::npos);
 }
 
-TEST(ChargeFichierPBN, ACorruptedFileChangesNothing) {
+TEST(ChargeFichierPBN, ACorruptedFileChangesNothing)
+{
     test::DossierTemporaire dossier;
     std::string octets = TexteFichierPBN(test::CompetitionDeTest("TPP", 2, 2), "anglais");
     const auto lignes = DecoupeLignes(octets);
@@ -149,7 +158,8 @@ TEST(ChargeFichierPBN, ACorruptedFileChangesNothing) {
     }
 }
 
-TEST(ChargeFichierPBN, AMissingFileChangesNothing) {
+TEST(ChargeFichierPBN, AMissingFileChangesNothing)
+{
     test::DossierTemporaire dossier;
     Competition c = CompetitionPrecedente();
     const Competition precedente = c;
@@ -162,7 +172,8 @@ TEST(ChargeFichierPBN, AMissingFileChangesNothing) {
     EXPECT_TRUE(std::filesystem::is_empty(dossier.chemin()));
 }
 
-TEST(ChargeFichierPBN, TheProgramFormWorksOnTheGlobals) {
+TEST(ChargeFichierPBN, TheProgramFormWorksOnTheGlobals)
+{
     test::DossierTemporaire dossier;
     Ecrit(dossier / "g.pbn", TexteFichierPBN(test::CompetitionDeTest("TPP", 1, 2), "anglais"));
     const Competition sauvegarde = CompetitionCourante;

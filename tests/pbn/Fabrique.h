@@ -12,7 +12,8 @@
 namespace plio::test {
 
 // A complete deal line, the same for the same seed.
-inline std::string LigneDonneDeTest(unsigned graine) {
+inline std::string LigneDonneDeTest(unsigned graine)
+{
     std::array<int, 52> cartes {};
     for (int k = 0; k < 52; ++k)
         cartes[static_cast<std::size_t>(k)] = k;
@@ -32,7 +33,8 @@ inline std::string LigneDonneDeTest(unsigned graine) {
 
 // A pairs tournament ("TPP") or team match ("MPQ") with complete deals and valid sheets in
 // English notation: pair p plays North-South against pair NombreTables + p.
-inline Competition CompetitionDeTest(const std::string& type, int tables, int donnes) {
+inline Competition CompetitionDeTest(const std::string& type, int tables, int donnes)
+{
     Competition c;
     Ttournoi& t = c.Tournoi;
     t.TypeCompetition = type;
@@ -89,14 +91,16 @@ inline Competition CompetitionDeTest(const std::string& type, int tables, int do
 // A folder of its own, removed with everything in it at the end of the test.
 class DossierTemporaire {
 public:
-    DossierTemporaire() {
+    DossierTemporaire()
+    {
         static int compteur = 0;
         chemin_ = std::filesystem::temp_directory_path()
             / ("plio_pbn_" + std::to_string(std::random_device {}()) + "_"
                 + std::to_string(compteur++));
         std::filesystem::create_directories(chemin_);
     }
-    ~DossierTemporaire() {
+    ~DossierTemporaire()
+    {
         std::error_code ignore;
         std::filesystem::remove_all(chemin_, ignore);
     }

@@ -47,7 +47,8 @@ const Fixture Fixtures_[] = {
         { { 1, "N", "None", true } } },
 };
 
-TEST(PbnOrdinaire, HandRecordFilesAreReadAndOpened) {
+TEST(PbnOrdinaire, HandRecordFilesAreReadAndOpened)
+{
     for (const Fixture& f : Fixtures_) {
         test::DossierTemporaire dossier;
         const auto chemin = dossier / f.fichier;
@@ -85,7 +86,8 @@ TEST(PbnOrdinaire, HandRecordFilesAreReadAndOpened) {
     }
 }
 
-TEST(PbnOrdinaire, DealsAreTakenHandForHand) {
+TEST(PbnOrdinaire, DealsAreTakenHandForHand)
+{
     LectureFichier commente = LitFichierPBN(Fixtures / "generateur_commente.pbn", "anglais");
     ASSERT_TRUE(commente.resultat.reussi());
     // First seat kept even when it is not the dealer; a void is an empty group.
@@ -102,7 +104,8 @@ TEST(PbnOrdinaire, DealsAreTakenHandForHand) {
         "[Deal \"N:AQ6.AKJ5.J8.KJ74 ... 875.T93.763.Q532 J4.Q764.K52.T986\"]");
 }
 
-TEST(PbnOrdinaire, DealValues) {
+TEST(PbnOrdinaire, DealValues)
+{
     struct Cas {
         const char* valeur;
         const char* ligne;
@@ -135,7 +138,8 @@ TEST(PbnOrdinaire, DealValues) {
         "[Deal \"N:" + complet + "\"]");
 }
 
-TEST(PbnOrdinaire, MissingDealerAndVulnerabilityFollowTheBoardNumber) {
+TEST(PbnOrdinaire, MissingDealerAndVulnerabilityFollowTheBoardNumber)
+{
     Competition c;
     DiagnosticLecture diagnostic;
     LitPbnOrdinaire(
@@ -153,7 +157,8 @@ TEST(PbnOrdinaire, MissingDealerAndVulnerabilityFollowTheBoardNumber) {
     EXPECT_EQ(EtatDeFichier(diagnostic.drapeaux), "I");
 }
 
-TEST(PbnOrdinaire, AnythingWithoutBoardsIsAnEmptyCompetition) {
+TEST(PbnOrdinaire, AnythingWithoutBoardsIsAnEmptyCompetition)
+{
     for (const std::vector<std::string>& lignes :
         { std::vector<std::string> {}, std::vector<std::string> { "\x01\x02 garbage [ { unclosed" },
             std::vector<std::string> { "[Event \"x\"" } }) {
