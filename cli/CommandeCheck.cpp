@@ -164,18 +164,18 @@ int Check(const std::string& fichier, bool enJson)
     const plio::OuvertureFichier ouverture
         = plio::ChargeFichierPBN(competition, copie, dialogues, "anglais");
 
-    json rapport;
+    json rapport = { { "file", fichier } };
     if (ouverture.resultat.issue == plio::IssueFichier::Corrompue) {
-        rapport = { { "corrupt", true }, { "message", ouverture.resultat.message },
-            { "line", ouverture.resultat.ligne } };
+        rapport["corrupt"] = true;
+        rapport["message"] = ouverture.resultat.message;
+        rapport["line"] = ouverture.resultat.ligne;
     } else if (!ouverture.resultat.reussi()) {
         std::cerr << "Cannot read " << fichier << "\n";
         return 1;
     } else {
-        rapport = Rapport(competition, ouverture.diagnostic);
         rapport["corrupt"] = false;
+        rapport.update(Rapport(competition, ouverture.diagnostic));
     }
-    rapport["file"] = fichier;
     if (enJson)
         std::cout << rapport.dump(2) << "\n";
     else
