@@ -66,4 +66,9 @@ void ConvertitNotation(Competition& competition, std::string_view cible, std::st
     }
 }
 
+void ConvertitNotation(std::string_view cible)
+{
+    ConvertitNotation(CompetitionCourante, cible, Langue);
+}
+
 } // namespace plio

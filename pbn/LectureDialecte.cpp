@@ -163,7 +163,9 @@ private:
         for (std::size_t i = 0; i < finEntete; ++i) {
             const std::string_view ligne = lignes_[i];
             if (ligne.starts_with("[Event")) {
-                tournoi_.TypeCompetition = Extrait(ligne, 8, 11);
+                // Never past the closing quote, for an event tag without a kind.
+                tournoi_.TypeCompetition
+                    = Extrait(ligne, 8, std::min<std::size_t>(11, ligne.size() - 2));
                 tournoi_.NomCompetition = ValeurPositionnelle(ligne, 12);
             } else if (ligne.starts_with("[Site")) {
                 tournoi_.Lieu = ValeurPositionnelle(ligne, 7);
@@ -356,7 +358,8 @@ private:
         const auto n = ligne.size() >= 13 && ligne.ends_with("]")
             ? EntierTexte(Extrait(ligne, 12, ligne.size() - 1))
             : std::nullopt;
-        if (!n || *n < 0 || *n > 999) return Echec(i);
+        // One sheet a table, and at most 499 tables.
+        if (!n || *n < 0 || *n > 499) return Echec(i);
         const int nombre = static_cast<int>(*n);
         DonneFeuillesVides(b, nombre);
         if (i + 1 >= fin) {

@@ -130,6 +130,20 @@ TEST(ChargeFichierPBN, NamesInWindows1252AreConvertedAndTheOriginalKept)
     EXPECT_NE(Lit(dossier / "w.pbn").find("H$Ren\xC3\xA9\r\n"), std::string::npos);
 }
 
+TEST(ChargeFichierPBN, AByteOrderMarkDoesNotHideTheHeader)
+{
+    test::DossierTemporaire dossier;
+    const std::string octets = TexteFichierPBN(test::CompetitionDeTest("TPP", 1, 1), "anglais");
+    Ecrit(dossier / "b.pbn", "\xEF\xBB\xBF" + octets);
+    Competition c;
+    DialoguesScriptes dialogues;
+    ASSERT_TRUE(ChargeFichierPBN(c, dossier / "b.pbn", dialogues, "anglais").resultat.reussi());
+    EXPECT_EQ(c.Tournoi.TypeCompetition, "TPP");
+    EXPECT_EQ(c.Tournoi.NomCompetition, "Essai");
+    EXPECT_EQ(Lit(dossier / "b.pbn"), octets);
+    EXPECT_EQ(Lit(dossier / "b_Orig.pbn"), "\xEF\xBB\xBF" + octets);
+}
+
 TEST(ChargeFichierPBN, ACorruptedFileChangesNothing)
 {
     test::DossierTemporaire dossier;

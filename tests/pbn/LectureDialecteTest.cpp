@@ -280,5 +280,32 @@ TEST(LectureDialecte, FileWithoutBoardsHasNoDeals)
     EXPECT_EQ(lu.etat(), "I");
 }
 
+TEST(LectureDialecte, HeaderTagsReadByPosition)
+{
+    struct Cas {
+        const char* ligne;
+        const char* type;
+        const char* nom;
+    };
+    for (const auto& [ligne, type, nom] :
+        { Cas { "[Event \"TPP-Club de Paris\"]", "TPP", "Club de Paris" },
+            Cas { "[Event \"MPQ-\"]", "MPQ", "" }, Cas { "[Event \"\"]", "", "" },
+            Cas { "[Event \"TP\"]", "TP", "" } }) {
+        Lu lu = Lis({ ligne, "[Site \"Lyon\"]", "[Date \"12/03/2026\"]", "[Pairs \"0\"]" });
+        ASSERT_TRUE(lu.resultat.reussi()) << ligne;
+        EXPECT_EQ(lu.competition.Tournoi.TypeCompetition, type) << ligne;
+        EXPECT_EQ(lu.competition.Tournoi.NomCompetition, nom) << ligne;
+        EXPECT_EQ(lu.competition.Tournoi.Lieu, "Lyon");
+        EXPECT_EQ(lu.competition.Tournoi.DateCompetition, "12/03/2026");
+    }
+}
+
+TEST(LectureDialecte, TheDialectIsKnownByItsPairList)
+{
+    EXPECT_TRUE(EstDuDialecte({ "[Event \"TPP-x\"]", "[Pairs \"0\"]", "[Board \"1\"]" }));
+    EXPECT_FALSE(EstDuDialecte({ "[Event \"x\"]", "[Board \"1\"]", "[Pairs \"0\"]" }));
+    EXPECT_FALSE(EstDuDialecte({}));
+}
+
 } // namespace
 } // namespace plio
