@@ -1,30 +1,17 @@
 #include "pbn/FeuilleValide.h"
 
+#include "model/LectureNombres.h"
 #include "pbn/Validateurs.h"
 
-#include <charconv>
 #include <string>
 
 namespace plio {
 
 namespace {
 
-// Percentages are kept with a decimal comma; a decimal point is taken too.
-std::optional<double> ReelTexte(std::string_view texte)
-{
-    std::string t(texte);
-    for (char& c : t)
-        if (c == ',') c = '.';
-    if (t.empty()) return std::nullopt;
-    double x = 0;
-    const auto [fin, erreur] = std::from_chars(t.data(), t.data() + t.size(), x);
-    if (erreur != std::errc {} || fin != t.data() + t.size()) return std::nullopt;
-    return x;
-}
-
 bool PourcentValide(std::string_view texte)
 {
-    const auto x = ReelTexte(texte);
+    const auto x = LitReel(texte);
     return x && *x > -1 && *x < 101;
 }
 
@@ -60,7 +47,7 @@ std::optional<int> ChampInvalide(const board& donne, int i, std::string_view typ
 
     if (match) {
         // The IMP field is written from ResultatIMP; a text read from a file must be its integer.
-        if (!f.PourcentNS.empty() && !EntierTexte(f.PourcentNS)) return 8;
+        if (!f.PourcentNS.empty() && !LitEntier(f.PourcentNS)) return 8;
     } else {
         if (!PourcentValide(f.PourcentNS)) return 8;
         if (!PourcentValide(f.PourcentEO)) return 9;

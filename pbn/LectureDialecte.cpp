@@ -1,5 +1,6 @@
 #include "pbn/LectureDialecte.h"
 
+#include "model/LectureNombres.h"
 #include "pbn/Validateurs.h"
 
 #include <algorithm>
@@ -43,24 +44,26 @@ std::vector<std::string_view> Champs(std::string_view ligne)
 }
 
 // Numbers separated by single spaces, each followed by one (the last one may not be).
-std::optional<std::vector<long long>> Nombres(std::string_view texte)
+std::optional<std::vector<int>> Nombres(std::string_view texte)
 {
-    std::vector<long long> nombres;
+    std::vector<int> nombres;
     for (const std::string_view champ : Champs(texte)) {
         if (champ.empty()) continue;
-        const auto n = EntierTexte(champ);
+        const auto n = LitEntier(champ);
         if (!n) return std::nullopt;
         nombres.push_back(*n);
     }
     return nombres;
 }
 
-// Refusing any character that is no rank letter keeps a garbled deal line from passing as
-// a hand.
+// An empty deal ("[Deal ""]") is only incomplete; any other must give its first seat, a colon,
+// then nothing but rank letters, dots and spaces up to its closing quote: a garbled deal line
+// does not pass for a hand.
 bool LigneDonneLisible(std::string_view ligne)
 {
-    if (ligne.size() < 9 || ligne[7] == '"') return ligne.size() >= 8;
-    if (SiegeDeLettre(ligne[7]) == 0 || ligne[8] != ':') return false;
+    if (ligne.size() < 8) return false;
+    if (ligne[7] == '"') return true;
+    if (SiegeDeLettre(ligne[7]) == 0 || (ligne.size() > 8 && ligne[8] != ':')) return false;
     for (std::size_t i = 9; i < ligne.size() && ligne[i] != '"'; ++i) {
         const char c = ligne[i];
         if (c != '.' && c != ' ' && ValeurRang(c) < 0) return false;
@@ -173,18 +176,18 @@ private:
                 tournoi_.DateCompetition = ValeurPositionnelle(ligne, 7);
             } else if (ligne.starts_with("[Pairs")) {
                 // Pair numbers stay below 1000, so at most 499 tables.
-                const auto tables = EntierTexte(ValeurPositionnelle(ligne, 8));
+                const auto tables = LitEntier(ValeurPositionnelle(ligne, 8));
                 if (!tables || *tables < 0 || *tables > 499) return Echec(i);
-                const auto n = static_cast<int>(*tables);
+                const int n = *tables;
                 tournoi_.NombreTables = n;
                 DimensionnePaires(tournoi_, n);
                 for (int p = 1; p <= 2 * n; ++p) {
                     const std::size_t numero = i + 1 + 3 * static_cast<std::size_t>(p - 1);
                     if (numero + 2 >= finEntete) return Echec(std::min(numero + 2, finEntete));
-                    const auto valeur = EntierTexte(lignes_[numero]);
+                    const auto valeur = LitEntier(lignes_[numero]);
                     if (!valeur || *valeur < 0 || *valeur > 999) return Echec(numero);
                     Tpaires& paire = tournoi_.Paires[static_cast<std::size_t>(p)];
-                    paire.Numero = static_cast<int>(*valeur);
+                    paire.Numero = *valeur;
                     paire.Joueur1 = lignes_[numero + 1];
                     paire.Joueur2 = lignes_[numero + 2];
                 }
@@ -207,9 +210,9 @@ private:
         for (std::size_t i = debut; i < fin; ++i) {
             const std::string_view ligne = lignes_[i];
             if (ligne.starts_with("[Board")) {
-                const auto numero = EntierTexte(ValeurPositionnelle(ligne, 8));
-                if (!numero || *numero < 0 || *numero > 2147483647) return Echec(i);
-                donne.NumeroEtui = static_cast<int>(*numero);
+                const auto numero = LitEntier(ValeurPositionnelle(ligne, 8));
+                if (!numero || *numero < 0) return Echec(i);
+                donne.NumeroEtui = *numero;
             } else if (ligne.starts_with("[Dealer")) {
                 if (ligne.size() < 10) return Echec(i);
                 if (ligne[9] == '"') {
@@ -286,11 +289,11 @@ private:
             const auto masques = Nombres(lignes_[j]);
             if (!masques || masques->size() != 4) return Echec(j);
             for (int couleur = 1; couleur <= 4; ++couleur) {
-                const long long masque = (*masques)[static_cast<std::size_t>(couleur - 1)];
+                const int masque = (*masques)[static_cast<std::size_t>(couleur - 1)];
                 if (masque < 0 || masque > 8191) return Echec(j);
                 donne.EntamesCorrectes[static_cast<std::size_t>(k / 5
                     + 1)][static_cast<std::size_t>(k % 5 + 1)][static_cast<std::size_t>(couleur)]
-                    = static_cast<std::int32_t>(masque);
+                    = masque;
             }
         }
         i += LignesParTable;
@@ -313,10 +316,10 @@ private:
         if (n[0] < 0 || n[0] > 35 || n[1] < 0 || n[1] > 99) return Echec(i);
         for (std::size_t k = 2; k < 6; ++k)
             if (n[k] < 0 || n[k] > 35) return Echec(i);
-        donne.ContratPar = static_cast<std::int32_t>(n[0]);
-        donne.CampPar = static_cast<std::int32_t>(n[1]);
+        donne.ContratPar = n[0];
+        donne.CampPar = n[1];
         for (std::size_t siege = 1; siege <= 4; ++siege) {
-            const int code = static_cast<int>(n[siege + 1]);
+            const int code = n[siege + 1];
             donne.MeilleurContrat[siege] = code;
             // The scores of the best contracts are only there for the reader of the file;
             // keeping them where the writer takes them from lets the file come back as it was.
@@ -325,7 +328,7 @@ private:
                     = code == 0 || code % 5 == 0 ? 5 : static_cast<std::size_t>(code % 5);
                 const std::size_t niveau
                     = code == 0 ? 1 : static_cast<std::size_t>((code - 1) / 5 + 1);
-                const auto score = static_cast<std::int32_t>(n[5 + siege]);
+                const int score = n[5 + siege];
                 donne.ScoreContrat[siege][strain][niveau] = score;
                 donne.ScoreContratParPalier[siege][niveau][strain] = score;
             }
@@ -343,7 +346,7 @@ private:
             if (champs.size() != 3 || champs[0].size() != 1) return Echec(j);
             const int siege = SiegeDeLigneDePlis(champs[0][0]);
             const int strain = NumeroStrain(champs[1]);
-            const auto plis = EntierTexte(champs[2]);
+            const auto plis = LitEntier(champs[2]);
             if (siege == 0 || strain == 0 || !plis || *plis < 0 || *plis > 255) return Echec(j);
             donne.Plis[static_cast<std::size_t>(siege)][static_cast<std::size_t>(strain)]
                 = static_cast<std::uint8_t>(*plis);
@@ -356,11 +359,11 @@ private:
     {
         const std::string_view ligne = lignes_[i];
         const auto n = ligne.size() >= 13 && ligne.ends_with("]")
-            ? EntierTexte(Extrait(ligne, 12, ligne.size() - 1))
+            ? LitEntier(Extrait(ligne, 12, ligne.size() - 1))
             : std::nullopt;
         // One sheet a table, and at most 499 tables.
         if (!n || *n < 0 || *n > 499) return Echec(i);
-        const int nombre = static_cast<int>(*n);
+        const int nombre = *n;
         DonneFeuillesVides(b, nombre);
         if (i + 1 >= fin) {
             bloc.feuilles = false;
@@ -404,13 +407,13 @@ private:
         };
 
         if (EntreBornes(champs[0], 0, 1000)) {
-            f.PaireNS = static_cast<std::int32_t>(*EntierTexte(champs[0]));
+            f.PaireNS = *LitEntier(champs[0]);
             f.NomsNS = NomsDeLaPaire(f.PaireNS, b);
         } else {
             refuse(1);
         }
         if (EntreBornes(champs[1], 0, 1000)) {
-            f.PaireEO = static_cast<std::int32_t>(*EntierTexte(champs[1]));
+            f.PaireEO = *LitEntier(champs[1]);
             f.NomsEO = NomsDeLaPaire(f.PaireEO, b);
         } else {
             refuse(2);
@@ -442,17 +445,17 @@ private:
                 refuse(static_cast<int>(champEntame + 1));
         }
         if (EntreBornes(champs[5], -7601, 7601))
-            f.ScoreNS = static_cast<std::int32_t>(*EntierTexte(champs[5]));
+            f.ScoreNS = *LitEntier(champs[5]);
         else
             refuse(6);
         if (EntreBornes(champs[6], -7601, 7601))
-            f.ScoreEO = static_cast<std::int32_t>(*EntierTexte(champs[6]));
+            f.ScoreEO = *LitEntier(champs[6]);
         else
             refuse(7);
         f.PourcentNS = champs[7];
         if (match) {
             if (EntreBornes(champs[7], -1000000, 1000000))
-                donne.ResultatIMP = static_cast<std::int32_t>(*EntierTexte(champs[7]));
+                donne.ResultatIMP = *LitEntier(champs[7]);
             else
                 refuse(8);
         } else {

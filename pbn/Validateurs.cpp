@@ -1,29 +1,15 @@
 #include "pbn/Validateurs.h"
 
+#include "model/LectureNombres.h"
 #include "model/Textes.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace plio {
 
-std::optional<long long> EntierTexte(std::string_view texte)
+bool EntreBornes(std::string_view texte, int bas, int haut)
 {
-    // from_chars refuses a leading "+", which result texts carry ("+1").
-    if (!texte.empty() && texte.front() == '+') {
-        texte.remove_prefix(1);
-        if (!texte.empty() && texte.front() == '-') return std::nullopt;
-    }
-    if (texte.empty() || texte.size() > 18) return std::nullopt;
-    long long n = 0;
-    const auto [fin, erreur] = std::from_chars(texte.data(), texte.data() + texte.size(), n);
-    if (erreur != std::errc {} || fin != texte.data() + texte.size()) return std::nullopt;
-    return n;
-}
-
-bool EntreBornes(std::string_view texte, long long bas, long long haut)
-{
-    const auto n = EntierTexte(texte);
+    const auto n = LitEntier(texte);
     return n && *n > bas && *n < haut;
 }
 

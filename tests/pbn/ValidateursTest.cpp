@@ -45,7 +45,8 @@ TEST(Validateurs, EntreBornesIsStrictAndWholeText)
     EXPECT_TRUE(EntreBornes("-7600", -7601, 7601));
     EXPECT_FALSE(EntreBornes("7601", -7601, 7601));
     EXPECT_FALSE(EntreBornes("12a", 0, 1000));
-    EXPECT_FALSE(EntreBornes(" 12", 0, 1000));
+    EXPECT_TRUE(EntreBornes(" 12 ", 0, 1000));
+    EXPECT_FALSE(EntreBornes("1 2", 0, 1000));
     EXPECT_FALSE(EntreBornes("99999999999999999999999", 0, 1000));
 }
 
