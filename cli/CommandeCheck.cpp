@@ -79,7 +79,7 @@ json RaisonFeuillesInvalides(
         return { { "sheet", i }, { "line", origine.ligne }, { "field", champ },
             { "field_name", NomDuChamp(champ, match) }, { "text", texte } };
     }
-    return { { "text", "the sheets of an earlier deal are not valid" } };
+    return { { "text", "sheets of an incomplete deal are not counted valid" } };
 }
 
 json Rapport(const plio::Competition& c, const plio::DiagnosticLecture& diagnostic)
