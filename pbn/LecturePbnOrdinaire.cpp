@@ -172,37 +172,6 @@ std::optional<std::string> VulnerabiliteDeValeur(std::string_view valeur)
     return std::nullopt;
 }
 
-// The cards of one hand as (suit 1..4, rank 0..12), nothing when the hand is unknown or
-// cannot be read.
-std::optional<std::vector<std::pair<int, int>>> MainDePbn(std::string_view texte)
-{
-    if (texte == "-") return std::nullopt;
-    std::vector<std::pair<int, int>> cartes;
-    int couleur = 4; // spades first
-    std::size_t debut = 0;
-    for (std::size_t i = 0; i <= texte.size(); ++i) {
-        if (i < texte.size() && texte[i] != '.') continue;
-        if (couleur < 1) return std::nullopt;
-        const std::string_view groupe = texte.substr(debut, i - debut);
-        if (groupe != "-") {
-            for (std::size_t k = 0; k < groupe.size(); ++k) {
-                char c = static_cast<char>(std::toupper(static_cast<unsigned char>(groupe[k])));
-                if (c == '1' && k + 1 < groupe.size() && groupe[k + 1] == '0') {
-                    c = 'T';
-                    ++k;
-                }
-                const int rang = ValeurRang(c);
-                if (rang < 0) return std::nullopt;
-                cartes.emplace_back(couleur, rang);
-            }
-        }
-        --couleur;
-        debut = i + 1;
-    }
-    if (couleur != 0) return std::nullopt;
-    return cartes;
-}
-
 void AjouteDonne(const Partie& partie, int numero, Competition& competition)
 {
     board donne;
@@ -249,43 +218,6 @@ std::string PremiereValeur(const std::vector<Partie>& parties, const char* nom)
 }
 
 } // namespace
-
-std::string LigneDonneDePbn(std::string_view valeur)
-{
-    valeur = SansEspaces(valeur);
-    if (valeur.size() < 2 || valeur[1] != ':') return {};
-    const char premier = static_cast<char>(std::toupper(static_cast<unsigned char>(valeur[0])));
-    if (SiegeDeLettre(premier) == 0) return {};
-
-    std::vector<std::string_view> textes;
-    std::string_view reste = valeur.substr(2);
-    while (!(reste = SansEspaces(reste)).empty()) {
-        std::size_t fin = 0;
-        while (fin < reste.size() && !std::isspace(static_cast<unsigned char>(reste[fin])))
-            ++fin;
-        textes.push_back(reste.substr(0, fin));
-        reste.remove_prefix(fin);
-    }
-    if (textes.size() > 4) return {};
-
-    // An unknown hand stays empty; a card twice or a hand of more than 13 cards is no deal.
-    std::array<std::array<std::uint16_t, 5>, 5> couleurs {};
-    std::uint64_t vues = 0;
-    int siege = SiegeDeLettre(premier);
-    for (std::size_t main = 0; main < 4; ++main, siege = Suivant[static_cast<std::size_t>(siege)]) {
-        const auto cartes = main < textes.size() ? MainDePbn(textes[main]) : std::nullopt;
-        if (!cartes) continue;
-        if (cartes->size() > 13) return {};
-        for (const auto& [couleur, rang] : *cartes) {
-            const std::uint64_t bit = std::uint64_t { 1 } << (13 * (couleur - 1) + rang);
-            if (vues & bit) return {};
-            vues |= bit;
-            couleurs[static_cast<std::size_t>(siege)][static_cast<std::size_t>(couleur)]
-                |= MasqueRang[static_cast<std::size_t>(rang)];
-        }
-    }
-    return LigneDonneDeCouleurs(SiegeDeLettre(premier), couleurs);
-}
 
 void LitPbnOrdinaire(const std::vector<std::string>& lignes, std::string_view nomParDefaut,
     Competition& competition, DiagnosticLecture& diagnostic)

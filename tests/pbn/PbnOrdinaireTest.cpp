@@ -120,6 +120,7 @@ TEST(PbnOrdinaire, DealValues)
              Cas {
                  "N:AQ6.AKJ5.J8.KJ74 KT932.82.AQT94.A 875.T93.763.Q532 J4.Q764.K52.T986 AK..", "" },
              Cas { "X:AQ6.AKJ5.J8.KJ74 KT932.82.AQT94.A 875.T93.763.Q532 J4.Q764.K52.T986", "" },
+             Cas { " N: AQ6.AKJ5.J8.KJ74 KT932.82.AQT94.A 875.T93.763.Q532 J4.Q764.K52.T986", "N" },
              Cas { "", "" },
          }) {
         const std::string attendu = std::string(ligne).empty()
