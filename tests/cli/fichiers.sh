@@ -35,6 +35,24 @@ constate "check changes nothing on disk" [ "$(empreinte "$dossier")" = "$avant" 
 constate "check --json exits 0" [ $? -eq 0 ]
 constate "check --json gives the state" grep -q '"state": "DF"' "$dossier.out"
 
+# A sheet with a contract in French notation: still read, the reason points at it.
+sed '0,/ 1NT E -1 50 0 / s// 1SA E -1 50 0 /' "$source/examples/Club_Exemple_TPP.pbn" >"$dossier/Club_Exemple_TPP.pbn"
+ligne=$(grep -n " 1SA E " "$dossier/Club_Exemple_TPP.pbn" | cut -d: -f1)
+"$cli" check "$dossier/Club_Exemple_TPP.pbn" >"$dossier.out" 2>&1
+constate "check exits 0 on an invalid sheet" [ $? -eq 0 ]
+constate "check gives the state" grep -qx "State: D" "$dossier.out"
+constate "check gives the sheet, line and field" grep -qx \
+    "Deal 1 (board 1): hands valid, sheets invalid: sheet 1, line $ligne, field 3 (contract) \"1SA\"" "$dossier.out"
+
+# normalise on a file of the program: unchanged, backup identical, no _Orig.
+cp "$source/examples/Club_Exemple_TPP.pbn" "$dossier/"
+"$cli" normalise "$dossier/Club_Exemple_TPP.pbn" >"$dossier.out" 2>&1
+constate "normalise exits 0 on the example" [ $? -eq 0 ]
+constate "the example is unchanged" cmp -s "$dossier/Club_Exemple_TPP.pbn" "$source/examples/Club_Exemple_TPP.pbn"
+constate "its backup is identical" cmp -s "$dossier/Club_Exemple_TPP_Bis.pbn" "$source/examples/Club_Exemple_TPP.pbn"
+constate "no original is kept when nothing is dropped" [ ! -e "$dossier/Club_Exemple_TPP_Orig.pbn" ]
+rm -f "$dossier"/*
+
 # A garbled copy: message 28 and its line, exit 2, nothing changed.
 sed 's/^S NT 0/S NT x/' "$source/examples/Club_Exemple_TPP.pbn" >"$dossier/Club_Exemple_TPP.pbn"
 ligne=$(grep -n "^S NT x" "$dossier/Club_Exemple_TPP.pbn" | head -1 | cut -d: -f1)
