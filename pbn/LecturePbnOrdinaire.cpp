@@ -8,6 +8,7 @@
 #include <cctype>
 #include <map>
 #include <optional>
+#include <set>
 
 namespace plio {
 
@@ -33,8 +34,9 @@ std::string_view SansEspaces(std::string_view texte)
 // Tags of one game, by name in upper case.
 using Partie = std::map<std::string, std::string>;
 
-// Splits the lines into games: a game ends at an empty line, or when a tag it already holds
-// comes again (files that do not leave empty lines between games).
+// Splits the lines into games: a game ends at an empty line, or when one of the tags a game
+// holds once comes again (files that do not leave empty lines between games; tags such as
+// [Note] may come many times in one game).
 class DecoupeurDeParties {
 public:
     std::vector<Partie> Decoupe(const std::vector<std::string>& lignes)
@@ -98,7 +100,9 @@ private:
         const std::size_t fin = ligne.find(']', std::min(i, ligne.size()));
         i = fin == std::string_view::npos ? ligne.size() : fin + 1;
         if (nom.empty()) return i;
-        if (courante_.contains(nom)) Termine();
+        static const std::set<std::string> UneFoisParPartie { "EVENT", "BOARD", "DEALER",
+            "VULNERABLE", "DEAL" };
+        if (UneFoisParPartie.contains(nom) && courante_.contains(nom)) Termine();
         // "#" takes the value the tag had in the game before.
         if (valeur == "#") valeur = precedentes_[nom];
         precedentes_[nom] = valeur;

@@ -158,6 +158,21 @@ TEST(PbnOrdinaire, MissingDealerAndVulnerabilityFollowTheBoardNumber)
     EXPECT_EQ(EtatDeFichier(diagnostic.drapeaux), "I");
 }
 
+TEST(PbnOrdinaire, TagsSeveralTimesInAGameDoNotSplitIt)
+{
+    Competition c;
+    DiagnosticLecture diagnostic;
+    LitPbnOrdinaire(
+        { "[Board \"7\"]", "[Note \"1:strong\"]", "[Note \"2:transfer\"]", "[Dealer \"S\"]",
+            "[Vulnerable \"Both\"]",
+            "[Deal \"N:AQ6.AKJ5.J8.KJ74 KT932.82.AQT94.A 875.T93.763.Q532 J4.Q764.K52.T986\"]" },
+        "notes", c, diagnostic);
+    ASSERT_EQ(c.Tournoi.NombreDonnes, 1);
+    EXPECT_EQ(c.Donnes[1].NumeroEtui, 7);
+    EXPECT_EQ(c.Donnes[1].Donneur, "S");
+    EXPECT_TRUE(c.Donnes[1].DonneValide);
+}
+
 TEST(PbnOrdinaire, AnythingWithoutBoardsIsAnEmptyCompetition)
 {
     for (const std::vector<std::string>& lignes :
