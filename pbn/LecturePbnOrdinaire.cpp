@@ -197,10 +197,13 @@ void AjouteDonne(const Partie& partie, int numero, Competition& competition)
     donne.LigneDonne = jeu ? LigneDonneDePbn(*jeu) : std::string {};
     donne.DonneValide = LitDonne(donne);
 
-    // The same board once per table: the first complete copy is the one kept.
+    // The same board once per table is one deal: the first complete copy is kept. A board
+    // number used again for other cards (a second session in the file) is another deal.
     auto& donnes = competition.Donnes;
-    const auto meme = std::find_if(
-        donnes.begin() + 1, donnes.end(), [&](const board& d) { return d.NumeroEtui == numero; });
+    const auto meme = std::find_if(donnes.begin() + 1, donnes.end(), [&](const board& d) {
+        return d.NumeroEtui == numero
+            && (d.LigneDonne == donne.LigneDonne || !d.DonneValide || !donne.DonneValide);
+    });
     if (meme == donnes.end()) {
         donne.Indice = static_cast<int>(donnes.size());
         donnes.push_back(std::move(donne));

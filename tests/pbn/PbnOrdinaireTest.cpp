@@ -173,6 +173,25 @@ TEST(PbnOrdinaire, TagsSeveralTimesInAGameDoNotSplitIt)
     EXPECT_TRUE(c.Donnes[1].DonneValide);
 }
 
+TEST(PbnOrdinaire, ABoardNumberUsedAgainForOtherCardsIsAnotherDeal)
+{
+    const std::string premiere
+        = "N:AQ6.AKJ5.J8.KJ74 KT932.82.AQT94.A 875.T93.763.Q532 J4.Q764.K52.T986";
+    const std::string seconde
+        = "N:KT932.82.AQT94.A AQ6.AKJ5.J8.KJ74 875.T93.763.Q532 J4.Q764.K52.T986";
+    Competition c;
+    DiagnosticLecture diagnostic;
+    LitPbnOrdinaire({ "[Board \"1\"]", "[Deal \"" + premiere + "\"]", "", "[Board \"1\"]",
+                        "[Deal \"-\"]", "", "[Board \"1\"]", "[Deal \"" + premiere + "\"]", "",
+                        "[Board \"1\"]", "[Deal \"" + seconde + "\"]" },
+        "sessions", c, diagnostic);
+    ASSERT_EQ(c.Tournoi.NombreDonnes, 2);
+    EXPECT_EQ(c.Donnes[1].LigneDonne, "[Deal \"" + premiere + "\"]");
+    EXPECT_EQ(c.Donnes[2].LigneDonne, "[Deal \"" + seconde + "\"]");
+    EXPECT_EQ(c.Donnes[2].NumeroEtui, 1);
+    EXPECT_EQ(c.Donnes[2].Indice, 2);
+}
+
 TEST(PbnOrdinaire, AnythingWithoutBoardsIsAnEmptyCompetition)
 {
     for (const std::vector<std::string>& lignes :
