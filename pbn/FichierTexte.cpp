@@ -9,6 +9,9 @@ namespace plio {
 
 std::optional<std::string> LitOctets(const std::filesystem::path& chemin)
 {
+    // A folder opens as a stream on some systems and reads as nothing: it is no file.
+    std::error_code erreur;
+    if (!std::filesystem::is_regular_file(chemin, erreur)) return std::nullopt;
     std::ifstream entree(chemin, std::ios::binary);
     if (!entree) return std::nullopt;
     std::string octets((std::istreambuf_iterator<char>(entree)), std::istreambuf_iterator<char>());

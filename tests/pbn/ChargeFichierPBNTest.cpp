@@ -172,18 +172,20 @@ TEST(ChargeFichierPBN, ACorruptedFileChangesNothing)
     }
 }
 
-TEST(ChargeFichierPBN, AMissingFileChangesNothing)
+TEST(ChargeFichierPBN, AMissingFileOrAFolderChangesNothing)
 {
     test::DossierTemporaire dossier;
+    std::filesystem::create_directory(dossier / "dossier.pbn");
     Competition c = CompetitionPrecedente();
     const Competition precedente = c;
-    DialoguesScriptes dialogues;
-    const OuvertureFichier ouverture
-        = ChargeFichierPBN(c, dossier / "absent.pbn", dialogues, "anglais");
-    EXPECT_EQ(ouverture.resultat.issue, IssueFichier::Illisible);
-    EXPECT_EQ(dialogues.messages, std::vector<std::string> { Message(28, "anglais") });
-    EXPECT_EQ(c, precedente);
-    EXPECT_TRUE(std::filesystem::is_empty(dossier.chemin()));
+    for (const char* nom : { "absent.pbn", "dossier.pbn" }) {
+        DialoguesScriptes dialogues;
+        const OuvertureFichier ouverture = ChargeFichierPBN(c, dossier / nom, dialogues, "anglais");
+        EXPECT_EQ(ouverture.resultat.issue, IssueFichier::Illisible) << nom;
+        EXPECT_EQ(dialogues.messages, std::vector<std::string> { Message(28, "anglais") });
+        EXPECT_EQ(c, precedente);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dossier.chemin()), {}), 1);
+    }
 }
 
 TEST(ChargeFichierPBN, TheProgramFormWorksOnTheGlobals)
