@@ -1,4 +1,6 @@
 // plioscope-cli: the program's core from the command line, for scripting and batch work.
+#include "cli/CommandeCheck.h"
+#include "cli/CommandeNormalise.h"
 #include "cli/CommandeQuality.h"
 #include "cli/CommandeRank.h"
 #include "cli/CommandeRoute.h"
@@ -6,11 +8,12 @@
 
 #include <CLI/CLI.hpp>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     CLI::App app { "Plioscope command-line tool" };
     app.require_subcommand(1);
     EnregistreCommandeScore(app);
+    EnregistreCommandeCheck(app);
+    EnregistreCommandeNormalise(app);
     EnregistreCommandeRank(app);
     EnregistreCommandeRoute(app);
     EnregistreCommandeQuality(app);

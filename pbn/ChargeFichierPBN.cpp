@@ -9,7 +9,8 @@ namespace plio {
 
 namespace {
 
-OuvertureFichier Echec(OuvertureFichier ouverture, ResultatFichier resultat, Dialogues& dialogues) {
+OuvertureFichier Echec(OuvertureFichier ouverture, ResultatFichier resultat, Dialogues& dialogues)
+{
     ouverture.resultat = std::move(resultat);
     dialogues.AfficheMessage(ouverture.resultat.message);
     return ouverture;
@@ -18,7 +19,8 @@ OuvertureFichier Echec(OuvertureFichier ouverture, ResultatFichier resultat, Dia
 } // namespace
 
 OuvertureFichier ChargeFichierPBN(Competition& competition, const std::filesystem::path& chemin,
-    Dialogues& dialogues, std::string_view langue) {
+    Dialogues& dialogues, std::string_view langue)
+{
     OuvertureFichier ouverture;
     LectureFichier premiere = LitFichierPBN(chemin, langue);
     ouverture.diagnostic = premiere.diagnostic;
@@ -58,7 +60,8 @@ OuvertureFichier ChargeFichierPBN(Competition& competition, const std::filesyste
     return ouverture;
 }
 
-void ChargeFichierPBN() {
+void ChargeFichierPBN()
+{
     ChargeFichierPBN(CompetitionCourante, Tournoi.NomFichier, *DialoguesProgramme, Langue);
 }
 

@@ -7,12 +7,14 @@ namespace plio {
 namespace {
 
 // Replaces c by the image of the first pair (from, to) whose "from" equals it.
-void Remplace(char& c, std::string_view depuis, std::string_view vers) {
+void Remplace(char& c, std::string_view depuis, std::string_view vers)
+{
     const auto position = depuis.find(c);
     if (position != std::string_view::npos) c = vers[position];
 }
 
-void VersAnglais(ResultsSheet& f) {
+void VersAnglais(ResultsSheet& f)
+{
     std::string& contrat = f.Contrat;
     if (contrat.size() > 2 && contrat.compare(1, 2, "SA") == 0)
         contrat.replace(1, 2, "NT");
@@ -25,7 +27,8 @@ void VersAnglais(ResultsSheet& f) {
     }
 }
 
-void VersFrancais(ResultsSheet& f) {
+void VersFrancais(ResultsSheet& f)
+{
     std::string& contrat = f.Contrat;
     const bool deuxiemeLettreA = contrat.size() > 2 && contrat[2] == 'A';
     if (contrat[1] == 'N' && contrat.size() > 2) {
@@ -43,7 +46,8 @@ void VersFrancais(ResultsSheet& f) {
 
 } // namespace
 
-void ConvertitNotation(Competition& competition, std::string_view cible, std::string_view langue) {
+void ConvertitNotation(Competition& competition, std::string_view cible, std::string_view langue)
+{
     if (langue == "anglais") return;
     const bool versAnglais = cible == "anglais";
     const int nombreDonnes = competition.Tournoi.NombreDonnes;
@@ -60,6 +64,11 @@ void ConvertitNotation(Competition& competition, std::string_view cible, std::st
                 VersFrancais(f);
         }
     }
+}
+
+void ConvertitNotation(std::string_view cible)
+{
+    ConvertitNotation(CompetitionCourante, cible, Langue);
 }
 
 } // namespace plio

@@ -13,4 +13,7 @@ namespace plio {
 void ConvertitNotation(
     Competition& competition, std::string_view cible, std::string_view langue = Langue);
 
+// The program's form: the sheets of the current competition, in the current language.
+void ConvertitNotation(std::string_view cible);
+
 } // namespace plio

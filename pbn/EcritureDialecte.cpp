@@ -15,7 +15,8 @@ constexpr std::array<const char*, 5> LettresSieges { "", "S", "W", "N", "E" };
 constexpr std::array<const char*, 6> LettresStrains { "", "C", "D", "H", "S", "NT" };
 
 // A line break inside a field would shift every line after it.
-std::string UneLigne(std::string_view texte) {
+std::string UneLigne(std::string_view texte)
+{
     std::string t(texte);
     std::replace(t.begin(), t.end(), '\r', ' ');
     std::replace(t.begin(), t.end(), '\n', ' ');
@@ -23,7 +24,8 @@ std::string UneLigne(std::string_view texte) {
 }
 
 // Sheet fields are separated by spaces: one inside a field would shift the fields after it.
-std::string Champ(std::string_view texte) {
+std::string Champ(std::string_view texte)
+{
     std::string t = UneLigne(texte);
     std::replace(t.begin(), t.end(), ' ', '_');
     return t;
@@ -33,9 +35,12 @@ class Redacteur {
 public:
     explicit Redacteur(const Competition& competition)
         : competition_(competition)
-        , tournoi_(competition.Tournoi) { }
+        , tournoi_(competition.Tournoi)
+    {
+    }
 
-    std::string Texte() {
+    std::string Texte()
+    {
         Entete();
         for (int b = 1;
              b <= tournoi_.NombreDonnes && b < static_cast<int>(competition_.Donnes.size()); ++b)
@@ -44,16 +49,19 @@ public:
     }
 
 private:
-    void Ligne(std::string_view ligne) {
+    void Ligne(std::string_view ligne)
+    {
         texte_ += ligne;
         texte_ += FinDeLigne;
     }
 
-    void Tag(std::string_view nom, std::string_view valeur) {
+    void Tag(std::string_view nom, std::string_view valeur)
+    {
         Ligne("[" + std::string(nom) + " \"" + UneLigne(valeur) + "\"]");
     }
 
-    void Entete() {
+    void Entete()
+    {
         Tag("Event", tournoi_.TypeCompetition + "-" + tournoi_.NomCompetition);
         Tag("Site", tournoi_.Lieu);
         Tag("Date", tournoi_.DateCompetition);
@@ -69,7 +77,8 @@ private:
         }
     }
 
-    void Bloc(const board& donne) {
+    void Bloc(const board& donne)
+    {
         Tag("Board", std::to_string(donne.NumeroEtui));
         for (const char* siege : { "West", "North", "East", "South" })
             Tag(siege, "");
@@ -133,7 +142,8 @@ private:
     std::string texte_;
 };
 
-Competition EnNotationAnglaise(const Competition& competition, std::string_view langue) {
+Competition EnNotationAnglaise(const Competition& competition, std::string_view langue)
+{
     Competition copie = competition;
     ConvertitNotation(copie, "anglais", langue);
     return copie;
@@ -141,12 +151,14 @@ Competition EnNotationAnglaise(const Competition& competition, std::string_view 
 
 } // namespace
 
-std::string TexteFichierPBN(const Competition& competition, std::string_view langue) {
+std::string TexteFichierPBN(const Competition& competition, std::string_view langue)
+{
     return Redacteur(EnNotationAnglaise(competition, langue)).Texte();
 }
 
 ResultatFichier EcritFichierPBN(Competition& competition, const std::filesystem::path& chemin,
-    Dialogues& dialogues, std::string_view langue) {
+    Dialogues& dialogues, std::string_view langue)
+{
     // The texts are converted in a copy, so the model keeps the interface notation whatever
     // happens to the file.
     const Competition anglais = EnNotationAnglaise(competition, langue);
@@ -159,7 +171,8 @@ ResultatFichier EcritFichierPBN(Competition& competition, const std::filesystem:
     return {};
 }
 
-void EcritFichierPBN() {
+void EcritFichierPBN()
+{
     EcritFichierPBN(CompetitionCourante, Tournoi.NomFichier, *DialoguesProgramme, Langue);
 }
 

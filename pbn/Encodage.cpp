@@ -15,7 +15,8 @@ constexpr std::array<char32_t, 32> Cp1252Haut { 0x20AC, 0x81, 0x201A, 0x0192, 0x
     0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,
     0x017E, 0x0178 };
 
-void AjouteUtf8(std::string& sortie, char32_t c) {
+void AjouteUtf8(std::string& sortie, char32_t c)
+{
     if (c < 0x80) {
         sortie += static_cast<char>(c);
     } else if (c < 0x800) {
@@ -35,7 +36,8 @@ void AjouteUtf8(std::string& sortie, char32_t c) {
 
 // The code points of valid UTF-8 text, nothing when it is not valid (overlong forms,
 // surrogates and values past U+10FFFF are refused).
-std::optional<std::vector<char32_t>> DecodeUtf8(std::string_view octets) {
+std::optional<std::vector<char32_t>> DecodeUtf8(std::string_view octets)
+{
     std::vector<char32_t> points;
     for (std::size_t i = 0; i < octets.size();) {
         const auto o = static_cast<std::uint8_t>(octets[i]);
@@ -68,7 +70,8 @@ std::optional<std::vector<char32_t>> DecodeUtf8(std::string_view octets) {
 }
 
 // The byte that Windows-1252 or Latin-1 shows as this character, if any.
-std::optional<char> OctetAffichantLeCaractere(char32_t c) {
+std::optional<char> OctetAffichantLeCaractere(char32_t c)
+{
     if (c <= 0xFF) return static_cast<char>(c);
     for (std::size_t k = 0; k < Cp1252Haut.size(); ++k)
         if (Cp1252Haut[k] == c) return static_cast<char>(0x80 + k);
@@ -77,11 +80,13 @@ std::optional<char> OctetAffichantLeCaractere(char32_t c) {
 
 } // namespace
 
-bool Utf8Valide(std::string_view octets) {
+bool Utf8Valide(std::string_view octets)
+{
     return DecodeUtf8(octets).has_value();
 }
 
-std::string Windows1252VersUtf8(std::string_view octets) {
+std::string Windows1252VersUtf8(std::string_view octets)
+{
     std::string sortie;
     sortie.reserve(octets.size() + octets.size() / 8);
     for (const char o : octets) {
@@ -91,7 +96,8 @@ std::string Windows1252VersUtf8(std::string_view octets) {
     return sortie;
 }
 
-std::string RepareDoubleEncodage(std::string_view texte) {
+std::string RepareDoubleEncodage(std::string_view texte)
+{
     const auto points = DecodeUtf8(texte);
     if (!points) return std::string(texte);
     std::string octets;

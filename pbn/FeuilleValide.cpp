@@ -1,34 +1,24 @@
 #include "pbn/FeuilleValide.h"
 
+#include "model/LectureNombres.h"
 #include "pbn/Validateurs.h"
 
-#include <charconv>
 #include <string>
 
 namespace plio {
 
 namespace {
 
-// Percentages are kept with a decimal comma; a decimal point is taken too.
-std::optional<double> ReelTexte(std::string_view texte) {
-    std::string t(texte);
-    for (char& c : t)
-        if (c == ',') c = '.';
-    if (t.empty()) return std::nullopt;
-    double x = 0;
-    const auto [fin, erreur] = std::from_chars(t.data(), t.data() + t.size(), x);
-    if (erreur != std::errc {} || fin != t.data() + t.size()) return std::nullopt;
-    return x;
-}
-
-bool PourcentValide(std::string_view texte) {
-    const auto x = ReelTexte(texte);
+bool PourcentValide(std::string_view texte)
+{
+    const auto x = LitReel(texte);
     return x && *x > -1 && *x < 101;
 }
 
 } // namespace
 
-std::optional<int> ChampInvalide(const board& donne, int i, std::string_view typeCompetition) {
+std::optional<int> ChampInvalide(const board& donne, int i, std::string_view typeCompetition)
+{
     if (i < 1 || i >= static_cast<int>(donne.Feuilles.size())) return 1;
     const ResultsSheet& f = donne.Feuilles[static_cast<std::size_t>(i)];
     const bool match = typeCompetition == "MPQ";
@@ -57,7 +47,7 @@ std::optional<int> ChampInvalide(const board& donne, int i, std::string_view typ
 
     if (match) {
         // The IMP field is written from ResultatIMP; a text read from a file must be its integer.
-        if (!f.PourcentNS.empty() && !EntierTexte(f.PourcentNS)) return 8;
+        if (!f.PourcentNS.empty() && !LitEntier(f.PourcentNS)) return 8;
     } else {
         if (!PourcentValide(f.PourcentNS)) return 8;
         if (!PourcentValide(f.PourcentEO)) return 9;
@@ -65,18 +55,21 @@ std::optional<int> ChampInvalide(const board& donne, int i, std::string_view typ
     return std::nullopt;
 }
 
-bool FeuilleValide(const board& donne, int i, std::string_view typeCompetition) {
+bool FeuilleValide(const board& donne, int i, std::string_view typeCompetition)
+{
     return !ChampInvalide(donne, i, typeCompetition);
 }
 
-bool FeuillesDeLaDonneValides(const board& donne, std::string_view typeCompetition) {
+bool FeuillesDeLaDonneValides(const board& donne, std::string_view typeCompetition)
+{
     if (donne.NombreFeuilles < 1) return false;
     for (int i = 1; i <= donne.NombreFeuilles; ++i)
         if (!FeuilleValide(donne, i, typeCompetition)) return false;
     return true;
 }
 
-std::string EtatDeFichier(const DrapeauxFichier& drapeaux) {
+std::string EtatDeFichier(const DrapeauxFichier& drapeaux)
+{
     if (!drapeaux.donnes) return "I";
     std::string etat = "D";
     if (drapeaux.feuilles) etat += 'F';
@@ -84,7 +77,8 @@ std::string EtatDeFichier(const DrapeauxFichier& drapeaux) {
     return etat;
 }
 
-DrapeauxFichier DrapeauxCompetition(const Competition& competition) {
+DrapeauxFichier DrapeauxCompetition(const Competition& competition)
+{
     const Ttournoi& t = competition.Tournoi;
     DrapeauxFichier drapeaux;
     drapeaux.donnes = t.NombreDonnes > 0;

@@ -7,7 +7,11 @@
 
 namespace plio {
 
-std::optional<std::string> LitOctets(const std::filesystem::path& chemin) {
+std::optional<std::string> LitOctets(const std::filesystem::path& chemin)
+{
+    // A folder opens as a stream on some systems and reads as nothing: it is no file.
+    std::error_code erreur;
+    if (!std::filesystem::is_regular_file(chemin, erreur)) return std::nullopt;
     std::ifstream entree(chemin, std::ios::binary);
     if (!entree) return std::nullopt;
     std::string octets((std::istreambuf_iterator<char>(entree)), std::istreambuf_iterator<char>());
@@ -15,7 +19,8 @@ std::optional<std::string> LitOctets(const std::filesystem::path& chemin) {
     return octets;
 }
 
-std::vector<std::string> DecoupeLignes(std::string_view texte) {
+std::vector<std::string> DecoupeLignes(std::string_view texte)
+{
     std::vector<std::string> lignes;
     std::size_t debut = 0;
     while (debut < texte.size()) {
@@ -30,7 +35,8 @@ std::vector<std::string> DecoupeLignes(std::string_view texte) {
     return lignes;
 }
 
-bool EcritAtomiquement(const std::filesystem::path& chemin, std::string_view octets) {
+bool EcritAtomiquement(const std::filesystem::path& chemin, std::string_view octets)
+{
     // A name no other writer of this folder uses at the same moment.
     static std::atomic<unsigned> compteur { 0 };
     std::filesystem::path temporaire = chemin;
@@ -58,7 +64,8 @@ bool EcritAtomiquement(const std::filesystem::path& chemin, std::string_view oct
 }
 
 std::filesystem::path FichierCompagnon(
-    const std::filesystem::path& chemin, std::string_view suffixe) {
+    const std::filesystem::path& chemin, std::string_view suffixe)
+{
     std::filesystem::path compagnon = chemin;
     std::string nom = chemin.stem().string();
     nom += suffixe;

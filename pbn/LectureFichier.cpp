@@ -9,7 +9,8 @@
 
 namespace plio {
 
-LectureFichier LitFichierPBN(const std::filesystem::path& chemin, std::string_view langue) {
+LectureFichier LitFichierPBN(const std::filesystem::path& chemin, std::string_view langue)
+{
     LectureFichier lecture;
     auto octets = LitOctets(chemin);
     if (!octets) {
@@ -17,8 +18,10 @@ LectureFichier LitFichierPBN(const std::filesystem::path& chemin, std::string_vi
         return lecture;
     }
     lecture.octets = std::move(*octets);
-    const std::string texte
+    std::string texte
         = Utf8Valide(lecture.octets) ? lecture.octets : Windows1252VersUtf8(lecture.octets);
+    // The byte order mark some editors put before UTF-8 text would hide the first tag.
+    if (texte.starts_with("\xEF\xBB\xBF")) texte.erase(0, 3);
     const std::vector<std::string> lignes = DecoupeLignes(texte);
 
     Competition& competition = lecture.competition;

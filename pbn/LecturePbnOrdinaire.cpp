@@ -1,25 +1,29 @@
 #include "pbn/LecturePbnOrdinaire.h"
 
 #include "pbn/Encodage.h"
+#include "pbn/LigneDonne.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <map>
 #include <optional>
+#include <set>
 
 namespace plio {
 
 namespace {
 
-std::string Majuscules(std::string_view texte) {
+std::string Majuscules(std::string_view texte)
+{
     std::string m(texte);
     for (char& c : m)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return m;
 }
 
-std::string_view SansEspaces(std::string_view texte) {
+std::string_view SansEspaces(std::string_view texte)
+{
     while (!texte.empty() && std::isspace(static_cast<unsigned char>(texte.front())))
         texte.remove_prefix(1);
     while (!texte.empty() && std::isspace(static_cast<unsigned char>(texte.back())))
@@ -30,11 +34,13 @@ std::string_view SansEspaces(std::string_view texte) {
 // Tags of one game, by name in upper case.
 using Partie = std::map<std::string, std::string>;
 
-// Splits the lines into games: a game ends at an empty line, or when a tag it already holds
-// comes again (files that do not leave empty lines between games).
+// Splits the lines into games: a game ends at an empty line, or when one of the tags a game
+// holds once comes again (files that do not leave empty lines between games; tags such as
+// [Note] may come many times in one game).
 class DecoupeurDeParties {
 public:
-    std::vector<Partie> Decoupe(const std::vector<std::string>& lignes) {
+    std::vector<Partie> Decoupe(const std::vector<std::string>& lignes)
+    {
         for (const std::string& brute : lignes) {
             const std::string ligne = RepareDoubleEncodage(brute);
             if (!dansCommentaire_ && ligne.starts_with("%")) continue;
@@ -49,7 +55,8 @@ public:
     }
 
 private:
-    void LitLigne(std::string_view ligne) {
+    void LitLigne(std::string_view ligne)
+    {
         std::size_t i = 0;
         while (i < ligne.size()) {
             const char c = ligne[i];
@@ -72,7 +79,8 @@ private:
     }
 
     // A tag from after its "[": name, spaces, quoted value (with \" and \\ escapes), "]".
-    std::size_t LitTag(std::string_view ligne, std::size_t i) {
+    std::size_t LitTag(std::string_view ligne, std::size_t i)
+    {
         std::size_t debutNom = i;
         while (i < ligne.size() && !std::isspace(static_cast<unsigned char>(ligne[i]))
             && ligne[i] != '"' && ligne[i] != ']')
@@ -92,7 +100,9 @@ private:
         const std::size_t fin = ligne.find(']', std::min(i, ligne.size()));
         i = fin == std::string_view::npos ? ligne.size() : fin + 1;
         if (nom.empty()) return i;
-        if (courante_.contains(nom)) Termine();
+        static const std::set<std::string> UneFoisParPartie { "EVENT", "BOARD", "DEALER",
+            "VULNERABLE", "DEAL" };
+        if (UneFoisParPartie.contains(nom) && courante_.contains(nom)) Termine();
         // "#" takes the value the tag had in the game before.
         if (valeur == "#") valeur = precedentes_[nom];
         precedentes_[nom] = valeur;
@@ -100,7 +110,8 @@ private:
         return i;
     }
 
-    void Termine() {
+    void Termine()
+    {
         if (!courante_.empty()) parties_.push_back(std::move(courante_));
         courante_.clear();
     }
@@ -111,7 +122,8 @@ private:
     bool dansCommentaire_ = false;
 };
 
-std::optional<int> NumeroDeValeur(std::string_view valeur) {
+std::optional<int> NumeroDeValeur(std::string_view valeur)
+{
     valeur = SansEspaces(valeur);
     int n = 0;
     std::size_t chiffres = 0;
@@ -123,17 +135,20 @@ std::optional<int> NumeroDeValeur(std::string_view valeur) {
 }
 
 // Dealer and vulnerability of a board number in the usual 16-board cycle.
-std::string DonneurDuCycle(int numero) {
+std::string DonneurDuCycle(int numero)
+{
     return std::string(1, "NESW"[(numero + 3) % 4]);
 }
 
-std::string VulnerabiliteDuCycle(int numero) {
+std::string VulnerabiliteDuCycle(int numero)
+{
     static constexpr std::array<const char*, 16> Cycle { "None", "NS", "EW", "Both", "NS", "EW",
         "Both", "None", "EW", "Both", "None", "NS", "Both", "None", "NS", "EW" };
     return Cycle[static_cast<std::size_t>((numero + 15) % 16)];
 }
 
-std::optional<std::string> DonneurDeValeur(std::string_view valeur) {
+std::optional<std::string> DonneurDeValeur(std::string_view valeur)
+{
     const std::string mot = Majuscules(SansEspaces(valeur));
     if (mot.empty()) return std::nullopt;
     switch (mot[0]) {
@@ -151,7 +166,8 @@ std::optional<std::string> DonneurDeValeur(std::string_view valeur) {
     }
 }
 
-std::optional<std::string> VulnerabiliteDeValeur(std::string_view valeur) {
+std::optional<std::string> VulnerabiliteDeValeur(std::string_view valeur)
+{
     const std::string mot = Majuscules(SansEspaces(valeur));
     if (mot.empty() || mot == "NONE" || mot == "LOVE" || mot == "-" || mot == "NO") return "None";
     if (mot == "ALL" || mot == "BOTH" || mot == "BO") return "Both";
@@ -160,51 +176,8 @@ std::optional<std::string> VulnerabiliteDeValeur(std::string_view valeur) {
     return std::nullopt;
 }
 
-// The cards of one hand by suit (spades first) as rank numbers, nothing when it is unknown
-// or cannot be read.
-using Main = std::array<std::vector<int>, 4>;
-
-std::optional<Main> MainDePbn(std::string_view texte) {
-    if (texte == "-") return std::nullopt;
-    Main main;
-    std::size_t groupe = 0;
-    std::size_t debut = 0;
-    for (std::size_t i = 0; i <= texte.size(); ++i) {
-        if (i < texte.size() && texte[i] != '.') continue;
-        if (groupe >= 4) return std::nullopt;
-        std::string_view cartes = texte.substr(debut, i - debut);
-        if (cartes != "-") {
-            for (std::size_t k = 0; k < cartes.size(); ++k) {
-                char c = static_cast<char>(std::toupper(static_cast<unsigned char>(cartes[k])));
-                if (c == '1' && k + 1 < cartes.size() && cartes[k + 1] == '0') {
-                    c = 'T';
-                    ++k;
-                }
-                const int rang = ValeurRang(c);
-                if (rang < 0) return std::nullopt;
-                main[groupe].push_back(rang);
-            }
-        }
-        ++groupe;
-        debut = i + 1;
-    }
-    if (groupe != 4) return std::nullopt;
-    return main;
-}
-
-std::string TexteDeMain(Main main) {
-    static constexpr std::string_view Lettres = "23456789TJQKA";
-    std::string texte;
-    for (std::size_t couleur = 0; couleur < 4; ++couleur) {
-        if (couleur > 0) texte += '.';
-        std::sort(main[couleur].rbegin(), main[couleur].rend());
-        for (const int rang : main[couleur])
-            texte += Lettres[static_cast<std::size_t>(rang)];
-    }
-    return texte;
-}
-
-void AjouteDonne(const Partie& partie, int numero, Competition& competition) {
+void AjouteDonne(const Partie& partie, int numero, Competition& competition)
+{
     board donne;
     donne.NumeroEtui = numero;
     const auto trouve = [&](const char* nom) -> const std::string* {
@@ -224,10 +197,13 @@ void AjouteDonne(const Partie& partie, int numero, Competition& competition) {
     donne.LigneDonne = jeu ? LigneDonneDePbn(*jeu) : std::string {};
     donne.DonneValide = LitDonne(donne);
 
-    // The same board once per table: the first complete copy is the one kept.
+    // The same board once per table is one deal: the first complete copy is kept. A board
+    // number used again for other cards (a second session in the file) is another deal.
     auto& donnes = competition.Donnes;
-    const auto meme = std::find_if(
-        donnes.begin() + 1, donnes.end(), [&](const board& d) { return d.NumeroEtui == numero; });
+    const auto meme = std::find_if(donnes.begin() + 1, donnes.end(), [&](const board& d) {
+        return d.NumeroEtui == numero
+            && (d.LigneDonne == donne.LigneDonne || !d.DonneValide || !donne.DonneValide);
+    });
     if (meme == donnes.end()) {
         donne.Indice = static_cast<int>(donnes.size());
         donnes.push_back(std::move(donne));
@@ -238,7 +214,8 @@ void AjouteDonne(const Partie& partie, int numero, Competition& competition) {
 }
 
 // The first value of a tag that says something ("?" is PBN's unknown).
-std::string PremiereValeur(const std::vector<Partie>& parties, const char* nom) {
+std::string PremiereValeur(const std::vector<Partie>& parties, const char* nom)
+{
     for (const Partie& partie : parties) {
         const auto it = partie.find(nom);
         if (it != partie.end() && !SansEspaces(it->second).empty() && it->second != "?")
@@ -249,48 +226,9 @@ std::string PremiereValeur(const std::vector<Partie>& parties, const char* nom) 
 
 } // namespace
 
-std::string LigneDonneDePbn(std::string_view valeur) {
-    valeur = SansEspaces(valeur);
-    if (valeur.size() < 2 || valeur[1] != ':') return {};
-    const char premier = static_cast<char>(std::toupper(static_cast<unsigned char>(valeur[0])));
-    if (SiegeDeLettre(premier) == 0) return {};
-
-    std::vector<std::string_view> textes;
-    std::string_view reste = valeur.substr(2);
-    while (!(reste = SansEspaces(reste)).empty()) {
-        std::size_t fin = 0;
-        while (fin < reste.size() && !std::isspace(static_cast<unsigned char>(reste[fin])))
-            ++fin;
-        textes.push_back(reste.substr(0, fin));
-        reste.remove_prefix(fin);
-    }
-    if (textes.size() > 4) return {};
-
-    std::array<bool, 52> vues {};
-    std::string mains;
-    for (std::size_t siege = 0; siege < 4; ++siege) {
-        if (siege > 0) mains += ' ';
-        const auto main = siege < textes.size() ? MainDePbn(textes[siege]) : std::nullopt;
-        if (!main) {
-            mains += "...";
-            continue;
-        }
-        int cartes = 0;
-        for (std::size_t couleur = 0; couleur < 4; ++couleur)
-            for (const int rang : (*main)[couleur]) {
-                const std::size_t carte = couleur * 13 + static_cast<std::size_t>(rang);
-                if (vues[carte]) return {};
-                vues[carte] = true;
-                ++cartes;
-            }
-        if (cartes > 13) return {};
-        mains += TexteDeMain(*main);
-    }
-    return std::string("[Deal \"") + (premier == 'O' ? 'W' : premier) + ":" + mains + "\"]";
-}
-
 void LitPbnOrdinaire(const std::vector<std::string>& lignes, std::string_view nomParDefaut,
-    Competition& competition, DiagnosticLecture& diagnostic) {
+    Competition& competition, DiagnosticLecture& diagnostic)
+{
     const std::vector<Partie> parties = DecoupeurDeParties().Decoupe(lignes);
     Ttournoi& tournoi = competition.Tournoi;
     tournoi.TypeCompetition = "TPP";

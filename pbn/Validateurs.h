@@ -2,16 +2,12 @@
 // and result-sheet entry. Every rule is a pure test on the text as typed or read.
 #pragma once
 
-#include <optional>
 #include <string_view>
 
 namespace plio {
 
-// The whole text is a decimal integer (an optional sign, then digits, nothing else).
-std::optional<long long> EntierTexte(std::string_view texte);
-
 // The text is a decimal integer n with low < n < high.
-bool EntreBornes(std::string_view texte, long long bas, long long haut);
+bool EntreBornes(std::string_view texte, int bas, int haut);
 
 // One of the 35 English contract names "1C" .. "7NT", alone or followed by "X" or "XX".
 bool ContratValide(std::string_view texte);

@@ -12,30 +12,35 @@
 namespace plio {
 namespace {
 
-void Ecrit(const std::filesystem::path& chemin, const std::string& octets) {
+void Ecrit(const std::filesystem::path& chemin, const std::string& octets)
+{
     std::ofstream(chemin, std::ios::binary) << octets;
 }
 
-std::string Lit(const std::filesystem::path& chemin) {
+std::string Lit(const std::filesystem::path& chemin)
+{
     return LitOctets(chemin).value_or("<absent>");
 }
 
 // Every file of a folder with its bytes.
-std::map<std::string, std::string> Contenu(const std::filesystem::path& dossier) {
+std::map<std::string, std::string> Contenu(const std::filesystem::path& dossier)
+{
     std::map<std::string, std::string> fichiers;
     for (const auto& entree : std::filesystem::directory_iterator(dossier))
         fichiers[entree.path().filename().string()] = Lit(entree.path());
     return fichiers;
 }
 
-Competition CompetitionPrecedente() {
+Competition CompetitionPrecedente()
+{
     Competition c = test::CompetitionDeTest("MPQ", 2, 1);
     c.Tournoi.NomCompetition = "Precedente";
     c.Tournoi.NomFichier = "/ailleurs/precedente.pbn";
     return c;
 }
 
-TEST(ChargeFichierPBN, OpensAFileOfTheProgramAndWritesItsBackup) {
+TEST(ChargeFichierPBN, OpensAFileOfTheProgramAndWritesItsBackup)
+{
     test::DossierTemporaire dossier;
     const std::string octets = TexteFichierPBN(test::CompetitionDeTest("TPP", 2, 3), "anglais");
     Ecrit(dossier / "Club_Paris_12.pbn", octets);
@@ -68,7 +73,8 @@ TEST(ChargeFichierPBN, OpensAFileOfTheProgramAndWritesItsBackup) {
     EXPECT_EQ(encore, c);
 }
 
-TEST(ChargeFichierPBN, LoneLineFeedsAreRewrittenWithoutKeepingAnOriginal) {
+TEST(ChargeFichierPBN, LoneLineFeedsAreRewrittenWithoutKeepingAnOriginal)
+{
     test::DossierTemporaire dossier;
     const std::string octets = TexteFichierPBN(test::CompetitionDeTest("TPP", 1, 2), "anglais");
     std::string lf;
@@ -82,7 +88,8 @@ TEST(ChargeFichierPBN, LoneLineFeedsAreRewrittenWithoutKeepingAnOriginal) {
     EXPECT_FALSE(std::filesystem::exists(dossier / "x_Orig.pbn"));
 }
 
-TEST(ChargeFichierPBN, KeepsTheOriginalBeforeARewriteThatDropsContent) {
+TEST(ChargeFichierPBN, KeepsTheOriginalBeforeARewriteThatDropsContent)
+{
     test::DossierTemporaire dossier;
     std::string octets = TexteFichierPBN(test::CompetitionDeTest("TPP", 1, 2), "anglais");
     octets.insert(octets.find("[Board \"2\"]"), "[Annotator \"Paul\"]\r\n");
@@ -105,7 +112,8 @@ TEST(ChargeFichierPBN, KeepsTheOriginalBeforeARewriteThatDropsContent) {
     EXPECT_EQ(Lit(dossier / "x_Orig.pbn"), octets);
 }
 
-TEST(ChargeFichierPBN, NamesInWindows1252AreConvertedAndTheOriginalKept) {
+TEST(ChargeFichierPBN, NamesInWindows1252AreConvertedAndTheOriginalKept)
+{
     test::DossierTemporaire dossier;
     Competition source = test::CompetitionDeTest("TPP", 1, 1);
     source.Tournoi.Paires[1].Joueur1 = "H$Ren\xE9";
@@ -122,7 +130,22 @@ TEST(ChargeFichierPBN, NamesInWindows1252AreConvertedAndTheOriginalKept) {
     EXPECT_NE(Lit(dossier / "w.pbn").find("H$Ren\xC3\xA9\r\n"), std::string::npos);
 }
 
-TEST(ChargeFichierPBN, ACorruptedFileChangesNothing) {
+TEST(ChargeFichierPBN, AByteOrderMarkDoesNotHideTheHeader)
+{
+    test::DossierTemporaire dossier;
+    const std::string octets = TexteFichierPBN(test::CompetitionDeTest("TPP", 1, 1), "anglais");
+    Ecrit(dossier / "b.pbn", "\xEF\xBB\xBF" + octets);
+    Competition c;
+    DialoguesScriptes dialogues;
+    ASSERT_TRUE(ChargeFichierPBN(c, dossier / "b.pbn", dialogues, "anglais").resultat.reussi());
+    EXPECT_EQ(c.Tournoi.TypeCompetition, "TPP");
+    EXPECT_EQ(c.Tournoi.NomCompetition, "Essai");
+    EXPECT_EQ(Lit(dossier / "b.pbn"), octets);
+    EXPECT_EQ(Lit(dossier / "b_Orig.pbn"), "\xEF\xBB\xBF" + octets);
+}
+
+TEST(ChargeFichierPBN, ACorruptedFileChangesNothing)
+{
     test::DossierTemporaire dossier;
     std::string octets = TexteFichierPBN(test::CompetitionDeTest("TPP", 2, 2), "anglais");
     const auto lignes = DecoupeLignes(octets);
@@ -149,20 +172,24 @@ TEST(ChargeFichierPBN, ACorruptedFileChangesNothing) {
     }
 }
 
-TEST(ChargeFichierPBN, AMissingFileChangesNothing) {
+TEST(ChargeFichierPBN, AMissingFileOrAFolderChangesNothing)
+{
     test::DossierTemporaire dossier;
+    std::filesystem::create_directory(dossier / "dossier.pbn");
     Competition c = CompetitionPrecedente();
     const Competition precedente = c;
-    DialoguesScriptes dialogues;
-    const OuvertureFichier ouverture
-        = ChargeFichierPBN(c, dossier / "absent.pbn", dialogues, "anglais");
-    EXPECT_EQ(ouverture.resultat.issue, IssueFichier::Illisible);
-    EXPECT_EQ(dialogues.messages, std::vector<std::string> { Message(28, "anglais") });
-    EXPECT_EQ(c, precedente);
-    EXPECT_TRUE(std::filesystem::is_empty(dossier.chemin()));
+    for (const char* nom : { "absent.pbn", "dossier.pbn" }) {
+        DialoguesScriptes dialogues;
+        const OuvertureFichier ouverture = ChargeFichierPBN(c, dossier / nom, dialogues, "anglais");
+        EXPECT_EQ(ouverture.resultat.issue, IssueFichier::Illisible) << nom;
+        EXPECT_EQ(dialogues.messages, std::vector<std::string> { Message(28, "anglais") });
+        EXPECT_EQ(c, precedente);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dossier.chemin()), {}), 1);
+    }
 }
 
-TEST(ChargeFichierPBN, TheProgramFormWorksOnTheGlobals) {
+TEST(ChargeFichierPBN, TheProgramFormWorksOnTheGlobals)
+{
     test::DossierTemporaire dossier;
     Ecrit(dossier / "g.pbn", TexteFichierPBN(test::CompetitionDeTest("TPP", 1, 2), "anglais"));
     const Competition sauvegarde = CompetitionCourante;

@@ -7,7 +7,8 @@
 namespace plio {
 namespace {
 
-Competition UneFeuille(std::string contrat, std::string declarant, std::string entame) {
+Competition UneFeuille(std::string contrat, std::string declarant, std::string entame)
+{
     Competition c;
     c.Tournoi.NombreDonnes = 1;
     c.Donnes.assign(2, board {});
@@ -25,7 +26,8 @@ struct Conversion {
     const char* anglais[3];
 };
 
-TEST(ConvertitNotation, BothWaysOnEveryConvertedCharacter) {
+TEST(ConvertitNotation, BothWaysOnEveryConvertedCharacter)
+{
     const Conversion cas[] = {
         { { "3SA", "O", "DP" }, { "3NT", "W", "QS" } },
         { { "4PX", "N", "XT" }, { "4SX", "N", "TC" } },
@@ -48,7 +50,8 @@ TEST(ConvertitNotation, BothWaysOnEveryConvertedCharacter) {
     }
 }
 
-TEST(ConvertitNotation, EnglishInterfaceChangesNothing) {
+TEST(ConvertitNotation, EnglishInterfaceChangesNothing)
+{
     Competition c = UneFeuille("3NT", "W", "QS");
     const Competition avant = c;
     ConvertitNotation(c, "french", "anglais");
@@ -57,7 +60,8 @@ TEST(ConvertitNotation, EnglishInterfaceChangesNothing) {
     EXPECT_EQ(c, avant);
 }
 
-TEST(ConvertitNotation, ShortContractsAndDashesAreLeftAlone) {
+TEST(ConvertitNotation, ShortContractsAndDashesAreLeftAlone)
+{
     for (const char* contrat : { "A", "PA", "" }) {
         Competition c = UneFeuille(contrat, "W", "-");
         ConvertitNotation(c, "french", "french");
@@ -69,7 +73,8 @@ TEST(ConvertitNotation, ShortContractsAndDashesAreLeftAlone) {
     }
 }
 
-TEST(ConvertitNotation, AnAdjustedSheetDoesNotStopTheSheetsAfterIt) {
+TEST(ConvertitNotation, AnAdjustedSheetDoesNotStopTheSheetsAfterIt)
+{
     Competition c = test::CompetitionDeTest("TPP", 3, 1);
     c.Donnes[1].Feuilles[2].Contrat = "A";
     ConvertitNotation(c, "french", "french");

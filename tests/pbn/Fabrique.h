@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/VariablesGlobales.h"
+#include "pbn/LigneDonne.h"
 
 #include <array>
 #include <filesystem>
@@ -11,7 +12,8 @@
 namespace plio::test {
 
 // A complete deal line, the same for the same seed.
-inline std::string LigneDonneDeTest(unsigned graine) {
+inline std::string LigneDonneDeTest(unsigned graine)
+{
     std::array<int, 52> cartes {};
     for (int k = 0; k < 52; ++k)
         cartes[static_cast<std::size_t>(k)] = k;
@@ -19,27 +21,20 @@ inline std::string LigneDonneDeTest(unsigned graine) {
     for (int k = 51; k > 0; --k)
         std::swap(cartes[static_cast<std::size_t>(k)],
             cartes[static_cast<std::size_t>(generateur() % static_cast<unsigned>(k + 1))]);
-    std::array<std::array<std::string, 4>, 4> mains; // [hand][suit, spades first]
-    // Taken from the ace down so every group comes out in rank order.
-    for (int carte = 51; carte >= 0; --carte) {
-        int position = 0;
-        while (cartes[static_cast<std::size_t>(position)] != carte)
-            ++position;
-        const int couleur = carte / 13; // 0 clubs .. 3 spades
-        mains[static_cast<std::size_t>(position / 13)][static_cast<std::size_t>(3 - couleur)]
-            += "23456789TJQKA"[carte % 13];
+    std::array<std::array<std::uint16_t, 5>, 5> couleurs {};
+    for (int position = 0; position < 52; ++position) {
+        const int carte = cartes[static_cast<std::size_t>(position)];
+        couleurs[static_cast<std::size_t>(position / 13 + 1)]
+                [static_cast<std::size_t>(carte / 13 + 1)]
+            |= MasqueRang[static_cast<std::size_t>(carte % 13)];
     }
-    std::string ligne = "[Deal \"N:";
-    for (std::size_t m = 0; m < 4; ++m) {
-        if (m > 0) ligne += ' ';
-        ligne += mains[m][0] + "." + mains[m][1] + "." + mains[m][2] + "." + mains[m][3];
-    }
-    return ligne + "\"]";
+    return LigneDonneDeCouleurs(Nord, couleurs);
 }
 
 // A pairs tournament ("TPP") or team match ("MPQ") with complete deals and valid sheets in
 // English notation: pair p plays North-South against pair NombreTables + p.
-inline Competition CompetitionDeTest(const std::string& type, int tables, int donnes) {
+inline Competition CompetitionDeTest(const std::string& type, int tables, int donnes)
+{
     Competition c;
     Ttournoi& t = c.Tournoi;
     t.TypeCompetition = type;
@@ -96,14 +91,16 @@ inline Competition CompetitionDeTest(const std::string& type, int tables, int do
 // A folder of its own, removed with everything in it at the end of the test.
 class DossierTemporaire {
 public:
-    DossierTemporaire() {
+    DossierTemporaire()
+    {
         static int compteur = 0;
         chemin_ = std::filesystem::temp_directory_path()
             / ("plio_pbn_" + std::to_string(std::random_device {}()) + "_"
                 + std::to_string(compteur++));
         std::filesystem::create_directories(chemin_);
     }
-    ~DossierTemporaire() {
+    ~DossierTemporaire()
+    {
         std::error_code ignore;
         std::filesystem::remove_all(chemin_, ignore);
     }

@@ -15,7 +15,8 @@ struct CasFeuille {
     std::optional<int> champ; // first invalid field expected, nothing when valid
 };
 
-TEST(FeuilleValide, FirstInvalidFieldOfAPairsSheet) {
+TEST(FeuilleValide, FirstInvalidFieldOfAPairsSheet)
+{
     const CasFeuille cas[] = {
         { "valid", [](ResultsSheet&) {}, std::nullopt },
         { "pair 0", [](ResultsSheet& f) { f.PaireNS = 0; }, 1 },
@@ -77,7 +78,8 @@ TEST(FeuilleValide, FirstInvalidFieldOfAPairsSheet) {
     }
 }
 
-TEST(FeuilleValide, PairNumbersMustDifferFromEarlierSheets) {
+TEST(FeuilleValide, PairNumbersMustDifferFromEarlierSheets)
+{
     Competition c = test::CompetitionDeTest("TPP", 3, 1);
     board& d = c.Donnes[1];
     d.Feuilles[3].PaireNS = d.Feuilles[1].PaireNS;
@@ -88,7 +90,8 @@ TEST(FeuilleValide, PairNumbersMustDifferFromEarlierSheets) {
     EXPECT_EQ(ChampInvalide(d, 3, "TPP"), 2);
 }
 
-TEST(FeuilleValide, TeamMatchAsksForAnIntegerInPlaceOfThePercentages) {
+TEST(FeuilleValide, TeamMatchAsksForAnIntegerInPlaceOfThePercentages)
+{
     Competition c = test::CompetitionDeTest("MPQ", 2, 1);
     ResultsSheet& f = c.Donnes[1].Feuilles[1];
     EXPECT_TRUE(FeuilleValide(c.Donnes[1], 1, "MPQ"));
@@ -106,7 +109,8 @@ TEST(FeuilleValide, TeamMatchAsksForAnIntegerInPlaceOfThePercentages) {
     EXPECT_EQ(ChampInvalide(c.Donnes[1], 1, "TPP"), 9);
 }
 
-TEST(FeuilleValide, FileStateOfACompetition) {
+TEST(FeuilleValide, FileStateOfACompetition)
+{
     Competition c = test::CompetitionDeTest("TPP", 2, 3);
     EXPECT_EQ(EtatDeFichier(DrapeauxCompetition(c)), "DF");
     for (int b = 1; b <= 3; ++b)

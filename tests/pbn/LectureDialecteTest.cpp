@@ -18,26 +18,30 @@ struct Lu {
     std::string etat() const { return EtatDeFichier(diagnostic.drapeaux); }
 };
 
-Lu Lis(const std::vector<std::string>& lignes) {
+Lu Lis(const std::vector<std::string>& lignes)
+{
     Lu lu;
     lu.resultat = LitDialecte(lignes, lu.competition, lu.diagnostic);
     return lu;
 }
 
-std::vector<std::string> Lignes(const Competition& c) {
+std::vector<std::string> Lignes(const Competition& c)
+{
     return DecoupeLignes(TexteFichierPBN(c, "anglais"));
 }
 
 // Index (from 0) of the first line starting with `debut` at or after `depuis`.
 std::size_t Trouve(
-    const std::vector<std::string>& lignes, std::string_view debut, std::size_t depuis = 0) {
+    const std::vector<std::string>& lignes, std::string_view debut, std::size_t depuis = 0)
+{
     for (std::size_t i = depuis; i < lignes.size(); ++i)
         if (lignes[i].starts_with(debut)) return i;
     ADD_FAILURE() << "no line starts with " << debut;
     return 0;
 }
 
-TEST(LectureDialecte, ReadsBackWhatTheWriterWrote) {
+TEST(LectureDialecte, ReadsBackWhatTheWriterWrote)
+{
     for (const char* type : { "TPP", "MPQ" }) {
         Competition c = test::CompetitionDeTest(type, 2, 3);
         c.Donnes[2].Plis[3][5] = 10;
@@ -60,7 +64,8 @@ TEST(LectureDialecte, ReadsBackWhatTheWriterWrote) {
     }
 }
 
-TEST(LectureDialecte, AnalysisStateNeedsEveryDealAnalysed) {
+TEST(LectureDialecte, AnalysisStateNeedsEveryDealAnalysed)
+{
     Competition c = test::CompetitionDeTest("TPP", 1, 2);
     EXPECT_EQ(Lis(Lignes(c)).etat(), "DF"); // zeros written before any analysis
     c.Donnes[2].Plis[1][1] = 7;
@@ -69,7 +74,8 @@ TEST(LectureDialecte, AnalysisStateNeedsEveryDealAnalysed) {
     EXPECT_EQ(Lis(Lignes(c)).etat(), "DFA");
 }
 
-TEST(LectureDialecte, OrderOfTheDealerVulnerabilityAndDealLines) {
+TEST(LectureDialecte, OrderOfTheDealerVulnerabilityAndDealLines)
+{
     auto lignes = Lignes(test::CompetitionDeTest("TPP", 1, 1));
     const std::size_t donneur = Trouve(lignes, "[Dealer");
     lignes[donneur] = "[Dealer \"\"]";
@@ -86,7 +92,8 @@ TEST(LectureDialecte, OrderOfTheDealerVulnerabilityAndDealLines) {
     EXPECT_EQ(apres.etat(), "I");
 }
 
-TEST(LectureDialecte, VulnerabilityWordLengths) {
+TEST(LectureDialecte, VulnerabilityWordLengths)
+{
     struct Cas {
         const char* ligne;
         const char* mot;
@@ -107,7 +114,8 @@ TEST(LectureDialecte, VulnerabilityWordLengths) {
     }
 }
 
-TEST(LectureDialecte, DealLinesOfTheWrongLengthAreIncomplete) {
+TEST(LectureDialecte, DealLinesOfTheWrongLengthAreIncomplete)
+{
     for (const int ecart : { -1, 1 }) {
         auto lignes = Lignes(test::CompetitionDeTest("TPP", 1, 2));
         std::string& ligne = lignes[Trouve(lignes, "[Deal \"")];
@@ -124,7 +132,8 @@ TEST(LectureDialecte, DealLinesOfTheWrongLengthAreIncomplete) {
     }
 }
 
-TEST(LectureDialecte, BlocksWithoutOrWithAnEmptySheetTable) {
+TEST(LectureDialecte, BlocksWithoutOrWithAnEmptySheetTable)
+{
     auto lignes = Lignes(test::CompetitionDeTest("TPP", 4, 2));
     const std::size_t table = Trouve(lignes, "[ScoreTable");
     lignes.erase(
@@ -144,7 +153,8 @@ TEST(LectureDialecte, BlocksWithoutOrWithAnEmptySheetTable) {
     EXPECT_EQ(tableVide.etat(), "D");
 }
 
-TEST(LectureDialecte, TeamMatchLinesAndTheTableCount) {
+TEST(LectureDialecte, TeamMatchLinesAndTheTableCount)
+{
     Competition c = test::CompetitionDeTest("MPQ", 2, 2);
     c.Donnes[2].ResultatIMP = -7;
     auto lignes = Lignes(c);
@@ -165,7 +175,8 @@ TEST(LectureDialecte, TeamMatchLinesAndTheTableCount) {
     EXPECT_EQ(lu.etat(), "DF");
 }
 
-TEST(LectureDialecte, InvalidSheetFieldsAreNotErrors) {
+TEST(LectureDialecte, InvalidSheetFieldsAreNotErrors)
+{
     struct Cas {
         const char* ligne;
         int champ;
@@ -196,7 +207,8 @@ TEST(LectureDialecte, InvalidSheetFieldsAreNotErrors) {
     }
 }
 
-TEST(LectureDialecte, GarbledFilesGiveTheLineWhereReadingStopped) {
+TEST(LectureDialecte, GarbledFilesGiveTheLineWhereReadingStopped)
+{
     const Competition c = test::CompetitionDeTest("TPP", 2, 2);
     const auto propres = Lignes(c);
     struct Cas {
@@ -236,7 +248,8 @@ TEST(LectureDialecte, GarbledFilesGiveTheLineWhereReadingStopped) {
     }
 }
 
-TEST(LectureDialecte, TruncatedFilesAreCorrupted) {
+TEST(LectureDialecte, TruncatedFilesAreCorrupted)
+{
     const auto propres = Lignes(test::CompetitionDeTest("TPP", 2, 2));
     const std::size_t premierBloc = Trouve(propres, "[Board");
     const std::size_t dernierBloc = Trouve(propres, "[Board", premierBloc + 1);
@@ -258,12 +271,40 @@ TEST(LectureDialecte, TruncatedFilesAreCorrupted) {
     EXPECT_EQ(Lis(coupee).resultat.issue, IssueFichier::Corrompue);
 }
 
-TEST(LectureDialecte, FileWithoutBoardsHasNoDeals) {
+TEST(LectureDialecte, FileWithoutBoardsHasNoDeals)
+{
     Lu lu = Lis({ "[Event \"TPP-Vide\"]", "[Site \"\"]", "[Date \"\"]", "[Pairs \"0\"]" });
     ASSERT_TRUE(lu.resultat.reussi());
     EXPECT_EQ(lu.competition.Tournoi.NomCompetition, "Vide");
     EXPECT_EQ(lu.competition.Tournoi.NombreDonnes, 0);
     EXPECT_EQ(lu.etat(), "I");
+}
+
+TEST(LectureDialecte, HeaderTagsReadByPosition)
+{
+    struct Cas {
+        const char* ligne;
+        const char* type;
+        const char* nom;
+    };
+    for (const auto& [ligne, type, nom] :
+        { Cas { "[Event \"TPP-Club de Paris\"]", "TPP", "Club de Paris" },
+            Cas { "[Event \"MPQ-\"]", "MPQ", "" }, Cas { "[Event \"\"]", "", "" },
+            Cas { "[Event \"TP\"]", "TP", "" } }) {
+        Lu lu = Lis({ ligne, "[Site \"Lyon\"]", "[Date \"12/03/2026\"]", "[Pairs \"0\"]" });
+        ASSERT_TRUE(lu.resultat.reussi()) << ligne;
+        EXPECT_EQ(lu.competition.Tournoi.TypeCompetition, type) << ligne;
+        EXPECT_EQ(lu.competition.Tournoi.NomCompetition, nom) << ligne;
+        EXPECT_EQ(lu.competition.Tournoi.Lieu, "Lyon");
+        EXPECT_EQ(lu.competition.Tournoi.DateCompetition, "12/03/2026");
+    }
+}
+
+TEST(LectureDialecte, TheDialectIsKnownByItsPairList)
+{
+    EXPECT_TRUE(EstDuDialecte({ "[Event \"TPP-x\"]", "[Pairs \"0\"]", "[Board \"1\"]" }));
+    EXPECT_FALSE(EstDuDialecte({ "[Event \"x\"]", "[Board \"1\"]", "[Pairs \"0\"]" }));
+    EXPECT_FALSE(EstDuDialecte({}));
 }
 
 } // namespace

@@ -47,7 +47,8 @@ const Fixture Fixtures_[] = {
         { { 1, "N", "None", true } } },
 };
 
-TEST(PbnOrdinaire, HandRecordFilesAreReadAndOpened) {
+TEST(PbnOrdinaire, HandRecordFilesAreReadAndOpened)
+{
     for (const Fixture& f : Fixtures_) {
         test::DossierTemporaire dossier;
         const auto chemin = dossier / f.fichier;
@@ -85,7 +86,8 @@ TEST(PbnOrdinaire, HandRecordFilesAreReadAndOpened) {
     }
 }
 
-TEST(PbnOrdinaire, DealsAreTakenHandForHand) {
+TEST(PbnOrdinaire, DealsAreTakenHandForHand)
+{
     LectureFichier commente = LitFichierPBN(Fixtures / "generateur_commente.pbn", "anglais");
     ASSERT_TRUE(commente.resultat.reussi());
     // First seat kept even when it is not the dealer; a void is an empty group.
@@ -102,7 +104,8 @@ TEST(PbnOrdinaire, DealsAreTakenHandForHand) {
         "[Deal \"N:AQ6.AKJ5.J8.KJ74 ... 875.T93.763.Q532 J4.Q764.K52.T986\"]");
 }
 
-TEST(PbnOrdinaire, DealValues) {
+TEST(PbnOrdinaire, DealValues)
+{
     struct Cas {
         const char* valeur;
         const char* ligne;
@@ -117,6 +120,7 @@ TEST(PbnOrdinaire, DealValues) {
              Cas {
                  "N:AQ6.AKJ5.J8.KJ74 KT932.82.AQT94.A 875.T93.763.Q532 J4.Q764.K52.T986 AK..", "" },
              Cas { "X:AQ6.AKJ5.J8.KJ74 KT932.82.AQT94.A 875.T93.763.Q532 J4.Q764.K52.T986", "" },
+             Cas { " N: AQ6.AKJ5.J8.KJ74 KT932.82.AQT94.A 875.T93.763.Q532 J4.Q764.K52.T986", "N" },
              Cas { "", "" },
          }) {
         const std::string attendu = std::string(ligne).empty()
@@ -135,7 +139,8 @@ TEST(PbnOrdinaire, DealValues) {
         "[Deal \"N:" + complet + "\"]");
 }
 
-TEST(PbnOrdinaire, MissingDealerAndVulnerabilityFollowTheBoardNumber) {
+TEST(PbnOrdinaire, MissingDealerAndVulnerabilityFollowTheBoardNumber)
+{
     Competition c;
     DiagnosticLecture diagnostic;
     LitPbnOrdinaire(
@@ -153,7 +158,42 @@ TEST(PbnOrdinaire, MissingDealerAndVulnerabilityFollowTheBoardNumber) {
     EXPECT_EQ(EtatDeFichier(diagnostic.drapeaux), "I");
 }
 
-TEST(PbnOrdinaire, AnythingWithoutBoardsIsAnEmptyCompetition) {
+TEST(PbnOrdinaire, TagsSeveralTimesInAGameDoNotSplitIt)
+{
+    Competition c;
+    DiagnosticLecture diagnostic;
+    LitPbnOrdinaire(
+        { "[Board \"7\"]", "[Note \"1:strong\"]", "[Note \"2:transfer\"]", "[Dealer \"S\"]",
+            "[Vulnerable \"Both\"]",
+            "[Deal \"N:AQ6.AKJ5.J8.KJ74 KT932.82.AQT94.A 875.T93.763.Q532 J4.Q764.K52.T986\"]" },
+        "notes", c, diagnostic);
+    ASSERT_EQ(c.Tournoi.NombreDonnes, 1);
+    EXPECT_EQ(c.Donnes[1].NumeroEtui, 7);
+    EXPECT_EQ(c.Donnes[1].Donneur, "S");
+    EXPECT_TRUE(c.Donnes[1].DonneValide);
+}
+
+TEST(PbnOrdinaire, ABoardNumberUsedAgainForOtherCardsIsAnotherDeal)
+{
+    const std::string premiere
+        = "N:AQ6.AKJ5.J8.KJ74 KT932.82.AQT94.A 875.T93.763.Q532 J4.Q764.K52.T986";
+    const std::string seconde
+        = "N:KT932.82.AQT94.A AQ6.AKJ5.J8.KJ74 875.T93.763.Q532 J4.Q764.K52.T986";
+    Competition c;
+    DiagnosticLecture diagnostic;
+    LitPbnOrdinaire({ "[Board \"1\"]", "[Deal \"" + premiere + "\"]", "", "[Board \"1\"]",
+                        "[Deal \"-\"]", "", "[Board \"1\"]", "[Deal \"" + premiere + "\"]", "",
+                        "[Board \"1\"]", "[Deal \"" + seconde + "\"]" },
+        "sessions", c, diagnostic);
+    ASSERT_EQ(c.Tournoi.NombreDonnes, 2);
+    EXPECT_EQ(c.Donnes[1].LigneDonne, "[Deal \"" + premiere + "\"]");
+    EXPECT_EQ(c.Donnes[2].LigneDonne, "[Deal \"" + seconde + "\"]");
+    EXPECT_EQ(c.Donnes[2].NumeroEtui, 1);
+    EXPECT_EQ(c.Donnes[2].Indice, 2);
+}
+
+TEST(PbnOrdinaire, AnythingWithoutBoardsIsAnEmptyCompetition)
+{
     for (const std::vector<std::string>& lignes :
         { std::vector<std::string> {}, std::vector<std::string> { "\x01\x02 garbage [ { unclosed" },
             std::vector<std::string> { "[Event \"x\"" } }) {

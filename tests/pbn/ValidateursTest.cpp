@@ -11,7 +11,8 @@ namespace {
 
 using Cas = std::vector<std::pair<std::string, bool>>;
 
-TEST(Validateurs, ContratValideAcceptsTheFileNamesOnly) {
+TEST(Validateurs, ContratValideAcceptsTheFileNamesOnly)
+{
     const Cas cas { { "1C", true }, { "1NT", true }, { "7NT", true }, { "4SX", true },
         { "3NTXX", true }, { "6CXX", true }, { "8C", false }, { "0S", false }, { "4", false },
         { "4N", false }, { "4SXXX", false }, { "4P", false }, { "3SA", false }, { "PA", false },
@@ -20,7 +21,8 @@ TEST(Validateurs, ContratValideAcceptsTheFileNamesOnly) {
         EXPECT_EQ(ContratValide(texte), attendu) << texte;
 }
 
-TEST(Validateurs, DeclarantResultatEntame) {
+TEST(Validateurs, DeclarantResultatEntame)
+{
     for (const auto& [texte, attendu] : Cas { { "S", true }, { "O", true }, { "W", true },
              { "N", true }, { "E", true }, { "", false }, { "NS", false }, { "-", false } })
         EXPECT_EQ(DeclarantValide(texte), attendu) << texte;
@@ -34,7 +36,8 @@ TEST(Validateurs, DeclarantResultatEntame) {
         EXPECT_EQ(EntameValide(texte), attendu) << texte;
 }
 
-TEST(Validateurs, EntreBornesIsStrictAndWholeText) {
+TEST(Validateurs, EntreBornesIsStrictAndWholeText)
+{
     EXPECT_TRUE(EntreBornes("1", 0, 1000));
     EXPECT_TRUE(EntreBornes("999", 0, 1000));
     EXPECT_FALSE(EntreBornes("0", 0, 1000));
@@ -42,11 +45,13 @@ TEST(Validateurs, EntreBornesIsStrictAndWholeText) {
     EXPECT_TRUE(EntreBornes("-7600", -7601, 7601));
     EXPECT_FALSE(EntreBornes("7601", -7601, 7601));
     EXPECT_FALSE(EntreBornes("12a", 0, 1000));
-    EXPECT_FALSE(EntreBornes(" 12", 0, 1000));
+    EXPECT_TRUE(EntreBornes(" 12 ", 0, 1000));
+    EXPECT_FALSE(EntreBornes("1 2", 0, 1000));
     EXPECT_FALSE(EntreBornes("99999999999999999999999", 0, 1000));
 }
 
-TEST(Validateurs, PassedOutAndAdjustedLinesHaveOnlyDashes) {
+TEST(Validateurs, PassedOutAndAdjustedLinesHaveOnlyDashes)
+{
     EXPECT_TRUE(FeuilleSansJeu("PA", "-", "-", "-"));
     EXPECT_TRUE(FeuilleSansJeu("A", "-", "-", "-"));
     EXPECT_FALSE(FeuilleSansJeu("PA", "N", "-", "-"));
