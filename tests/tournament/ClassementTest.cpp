@@ -134,6 +134,29 @@ TEST(FaitClassement, TeamMatchRanksTheTeamsByIMPsWon)
     EXPECT_EQ(lignes[1].RangTotal, 2);
 }
 
+// Pair numbers need not be the positions of the pairs in the list.
+TEST(FaitClassement, PairNumbersAreNotPositions)
+{
+    Competition c = QuatrePaires();
+    for (std::size_t p = 1; p <= 4; ++p)
+        c.Tournoi.Paires[p].Numero = static_cast<int>(100 + p);
+    for (board& b : c.Donnes)
+        for (ResultsSheet& f : b.Feuilles) {
+            f.PaireNS += 100;
+            f.PaireEO += 100;
+        }
+    std::vector<Tclassemt> lignes;
+    ASSERT_TRUE(FaitClassement(c, lignes));
+    EXPECT_EQ(lignes[3].NumeroPaire, 103);
+    EXPECT_DOUBLE_EQ(lignes[3].MoyenneTotale, 45);
+    EXPECT_EQ(lignes[3].RangTotal, 4);
+    EXPECT_EQ(IndexDePaire(c.Tournoi, 103), 3);
+    EXPECT_EQ(IndexDePaire(c.Tournoi, 3), 0);
+    TrieClassement(lignes, c.Tournoi);
+    ASSERT_NE(LigneDePaire(lignes, 101), nullptr);
+    EXPECT_EQ(LigneDePaire(lignes, 101)->RangTotal, 1);
+}
+
 TEST(NomAffiche, TitleAndNameFittedToSixteenCharacters)
 {
     const std::tuple<const char*, const char*, const char*> cas[] = {
