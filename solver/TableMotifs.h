@@ -6,7 +6,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 namespace plio {
@@ -24,7 +23,6 @@ struct BornesPlis {
 struct MotifCouleur {
     std::array<std::uint32_t, 4> Masque {};
     std::array<std::uint32_t, 4> Valeur {};
-    std::uint32_t Suivant = 0;
     BornesPlis Bornes;
 };
 
@@ -48,15 +46,14 @@ public:
         if (emplacements_.empty()) return nullptr;
         const std::uint32_t e = TrouveEmplacement(cle, entameur);
         if (e == Aucun) return nullptr;
-        for (std::uint32_t i = emplacements_[e].Tete; i != Aucun;) {
-            const MotifCouleur& m = Motif(i);
-            if ((proprietaires[0] & m.Masque[0]) == m.Valeur[0]
-                && (proprietaires[1] & m.Masque[1]) == m.Valeur[1]
-                && (proprietaires[2] & m.Masque[2]) == m.Valeur[2]
-                && (proprietaires[3] & m.Masque[3]) == m.Valeur[3] && decide(m.Bornes))
-                return &m;
-            i = m.Suivant;
-        }
+        // The patterns of one shape lie side by side: a scan reads them in order, newest first.
+        const std::vector<MotifCouleur>& liste = listes_[emplacements_[e].Tete];
+        for (auto m = liste.rbegin(); m != liste.rend(); ++m)
+            if ((proprietaires[0] & m->Masque[0]) == m->Valeur[0]
+                && (proprietaires[1] & m->Masque[1]) == m->Valeur[1]
+                && (proprietaires[2] & m->Masque[2]) == m->Valeur[2]
+                && (proprietaires[3] & m->Masque[3]) == m->Valeur[3] && decide(m->Bornes))
+                return &*m;
         return nullptr;
     }
 
@@ -70,25 +67,20 @@ public:
 private:
     struct Emplacement {
         std::uint64_t Cle = 0;
-        std::uint32_t Tete = Aucun;
+        std::uint32_t Tete = Aucun; // its list of patterns
         std::uint32_t GenerationEntameur = 0; // generation * 4 + hand on lead - 1
     };
     static constexpr std::uint32_t BitsEmplacements = 19;
-    static constexpr std::uint32_t TailleBloc = 16384;
     // Past these the table is emptied: one solver stays well under 64 MB.
-    static constexpr std::uint32_t MotifsMaximum = 40 * TailleBloc;
+    static constexpr std::uint32_t MotifsMaximum = 600000;
     static constexpr std::uint32_t EmplacementsMaximum = (1u << BitsEmplacements) / 10 * 7;
 
     std::uint32_t TrouveEmplacement(std::uint64_t cle, int entameur) const;
-    MotifCouleur& Motif(std::uint32_t i) { return blocs_[i / TailleBloc][i % TailleBloc]; }
-    const MotifCouleur& Motif(std::uint32_t i) const
-    {
-        return blocs_[i / TailleBloc][i % TailleBloc];
-    }
-    std::uint32_t NouveauMotif();
 
     std::vector<Emplacement> emplacements_;
-    std::vector<std::unique_ptr<MotifCouleur[]>> blocs_;
+    // Lists are kept, emptied, from one use to the next: their memory is reused.
+    std::vector<std::vector<MotifCouleur>> listes_;
+    std::size_t capaciteListes_ = 0; // patterns the lists can hold without growing
     std::uint32_t generation_ = 1;
     std::uint32_t nombreMotifs_ = 0;
     std::uint32_t nombreEmplacements_ = 0;
