@@ -14,8 +14,6 @@ namespace {
 // The most tricks of every leader in every strain of these deals.
 constexpr const char* Donnes[] = {
     "N:K842.AK7.K87.JT2 T6.QJT9865.T.A65 AQJ973.32.94.K74 5.4.AQJ6532.Q983",
-    "N:T9732.Q985.J5.53 Q8.63.K982.AQJ72 KJ4.KJ7.AQ64.K94 A65.AT42.T73.T86",
-    "N:AJ94.Q7.AQT4.J95 KT7.J43.K762.KT8 853.AKT965.J9.A6 Q62.82.853.Q7432",
 };
 
 int Bench()

@@ -305,17 +305,14 @@ void SolveurDoubleMort::StockeMotif(
 {
     const TablesSolveur& t = Tables();
     const auto proprietaires = Proprietaires(pli);
-    std::array<std::uint32_t, 4> masques {};
     std::array<std::uint32_t, 4> valeurs {};
     std::array<std::uint8_t, 4> ordres {};
     for (int s = 1; s <= 4; ++s) {
         const int k = t.RangRelatif[n.RangPertinent[s]][Restantes[s][pli - 1]];
         ordres[s - 1] = static_cast<std::uint8_t>(k);
-        masques[s - 1] = t.MasqueMotif[k];
-        valeurs[s - 1] = proprietaires[s - 1] & masques[s - 1];
+        valeurs[s - 1] = proprietaires[s - 1] & t.MasqueMotif[k];
     }
-    BornesPlis& b = motifs_.Stocke(CleForme, n.Joueur, masques, valeurs);
-    b.OrdreRelatif = ordres;
+    BornesPlis& b = motifs_.Stocke(CleForme, n.Joueur, ordres, valeurs);
     const int restants = PlisRestants - (pli - 1);
     const int besoin = cible_ - n.Gagnes;
     const bool racineNS = (entameur_ & 1) != 0;

@@ -59,7 +59,7 @@ std::uint32_t TableMotifs::TrouveEmplacement(std::uint64_t cle, int entameur) co
 }
 
 BornesPlis& TableMotifs::Stocke(std::uint64_t cle, int entameur,
-    const std::array<std::uint32_t, 4>& masques, const std::array<std::uint32_t, 4>& valeurs)
+    const std::array<std::uint8_t, 4>& ordres, const std::array<std::uint32_t, 4>& valeurs)
 {
     if (emplacements_.empty()) emplacements_.assign(std::size_t { 1 } << BitsEmplacements, {});
     if (nombreMotifs_ >= MotifsMaximum || nombreEmplacements_ >= EmplacementsMaximum) Vide();
@@ -79,9 +79,11 @@ BornesPlis& TableMotifs::Stocke(std::uint64_t cle, int entameur,
     }
     std::vector<MotifCouleur>& liste = listes_[emplacements_[i].Tete];
     for (MotifCouleur& m : liste)
-        if (m.Masque == masques && m.Valeur == valeurs) return m.Bornes;
+        if (m.Bornes.OrdreRelatif == ordres && m.Valeur == valeurs) return m.Bornes;
     const std::size_t avant = liste.capacity();
-    liste.push_back(MotifCouleur { masques, valeurs, {} });
+    MotifCouleur nouveau { valeurs, {} };
+    nouveau.Bornes.OrdreRelatif = ordres;
+    liste.push_back(nouveau);
     capaciteListes_ += liste.capacity() - avant;
     ++nombreMotifs_;
     return liste.back().Bornes;

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "solver/TablesSolveur.h"
+
 namespace plio {
 
 // Bounds are counted for North-South, from the start of the trick on, so that solves whose
@@ -20,8 +22,9 @@ struct BornesPlis {
     std::uint8_t RangCoup = 0;
 };
 
+// The owners of the top cards of each suit that mattered: the 2k low bits of the owner pattern,
+// k being the suit's relative order in the bounds.
 struct MotifCouleur {
-    std::array<std::uint32_t, 4> Masque {};
     std::array<std::uint32_t, 4> Valeur {};
     BornesPlis Bornes;
 };
@@ -48,17 +51,20 @@ public:
         if (e == Aucun) return nullptr;
         // The patterns of one shape lie side by side: a scan reads them in order, newest first.
         const std::vector<MotifCouleur>& liste = listes_[emplacements_[e].Tete];
-        for (auto m = liste.rbegin(); m != liste.rend(); ++m)
-            if ((proprietaires[0] & m->Masque[0]) == m->Valeur[0]
-                && (proprietaires[1] & m->Masque[1]) == m->Valeur[1]
-                && (proprietaires[2] & m->Masque[2]) == m->Valeur[2]
-                && (proprietaires[3] & m->Masque[3]) == m->Valeur[3] && decide(m->Bornes))
+        const auto& masque = Tables().MasqueMotif;
+        for (auto m = liste.rbegin(); m != liste.rend(); ++m) {
+            const auto& k = m->Bornes.OrdreRelatif;
+            if ((proprietaires[0] & masque[k[0]]) == m->Valeur[0]
+                && (proprietaires[1] & masque[k[1]]) == m->Valeur[1]
+                && (proprietaires[2] & masque[k[2]]) == m->Valeur[2]
+                && (proprietaires[3] & masque[k[3]]) == m->Valeur[3] && decide(m->Bornes))
                 return &*m;
+        }
         return nullptr;
     }
 
-    // The pattern with exactly these masks and values, created with open bounds when missing.
-    BornesPlis& Stocke(std::uint64_t cle, int entameur, const std::array<std::uint32_t, 4>& masques,
+    // The pattern with exactly these orders and values, created with open bounds when missing.
+    BornesPlis& Stocke(std::uint64_t cle, int entameur, const std::array<std::uint8_t, 4>& ordres,
         const std::array<std::uint32_t, 4>& valeurs);
 
     std::size_t Octets() const;
@@ -72,7 +78,7 @@ private:
     };
     static constexpr std::uint32_t BitsEmplacements = 19;
     // Past these the table is emptied: one solver stays well under 64 MB.
-    static constexpr std::uint32_t MotifsMaximum = 600000;
+    static constexpr std::uint32_t MotifsMaximum = 1100000;
     static constexpr std::uint32_t EmplacementsMaximum = (1u << BitsEmplacements) / 10 * 7;
 
     std::uint32_t TrouveEmplacement(std::uint64_t cle, int entameur) const;
