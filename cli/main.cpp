@@ -1,10 +1,13 @@
 // plioscope-cli: the program's core from the command line, for scripting and batch work.
+#include "cli/CommandeAnalyse.h"
+#include "cli/CommandeBench.h"
 #include "cli/CommandeCheck.h"
 #include "cli/CommandeNormalise.h"
 #include "cli/CommandeQuality.h"
 #include "cli/CommandeRank.h"
 #include "cli/CommandeRoute.h"
 #include "cli/CommandeScore.h"
+#include "cli/CommandeSolve.h"
 
 #include <CLI/CLI.hpp>
 
@@ -14,6 +17,9 @@ int main(int argc, char** argv) {
     EnregistreCommandeScore(app);
     EnregistreCommandeCheck(app);
     EnregistreCommandeNormalise(app);
+    EnregistreCommandeSolve(app);
+    EnregistreCommandeBench(app);
+    EnregistreCommandeAnalyse(app);
     EnregistreCommandeRank(app);
     EnregistreCommandeRoute(app);
     EnregistreCommandeQuality(app);

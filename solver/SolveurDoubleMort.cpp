@@ -305,17 +305,14 @@ void SolveurDoubleMort::StockeMotif(
 {
     const TablesSolveur& t = Tables();
     const auto proprietaires = Proprietaires(pli);
-    std::array<std::uint32_t, 4> masques {};
     std::array<std::uint32_t, 4> valeurs {};
     std::array<std::uint8_t, 4> ordres {};
     for (int s = 1; s <= 4; ++s) {
         const int k = t.RangRelatif[n.RangPertinent[s]][Restantes[s][pli - 1]];
         ordres[s - 1] = static_cast<std::uint8_t>(k);
-        masques[s - 1] = t.MasqueMotif[k];
-        valeurs[s - 1] = proprietaires[s - 1] & masques[s - 1];
+        valeurs[s - 1] = proprietaires[s - 1] & t.MasqueMotif[k];
     }
-    BornesPlis& b = motifs_.Stocke(CleForme, n.Joueur, masques, valeurs);
-    b.OrdreRelatif = ordres;
+    BornesPlis& b = motifs_.Stocke(CleForme, n.Joueur, ordres, valeurs);
     const int restants = PlisRestants - (pli - 1);
     const int besoin = cible_ - n.Gagnes;
     const bool racineNS = (entameur_ & 1) != 0;
@@ -388,8 +385,10 @@ bool SolveurDoubleMort::ChercheCible(int ply)
     n.RangPertinent = { 13, 13, 13, 13, 13 };
     const int position = ply & 3;
     const int pli = (ply >> 2) + 1;
-    // At and above the level where every card of the player is valued, nothing may be cut short.
-    const bool auDessusDuChoix = toutesLesCartes_ && ply <= positionChoix_;
+    // At and above the level where every card of the player is valued, nothing may be cut short;
+    // and a trick whose first cards are imposed (the cards on the table) is no free position.
+    const bool auDessusDuChoix
+        = (toutesLesCartes_ && ply <= positionChoix_) || ply < positionChoix_;
     if (position == 0) {
         for (int s = 1; s <= 4; ++s)
             Restantes[s][pli] = Restantes[s][pli - 1];
@@ -518,29 +517,41 @@ int SolveurDoubleMort::GagnantDuPli(int pli, int& plyGagnant) const
     return MainJouee[meilleur];
 }
 
-int SolveurDoubleMort::PlisSursEnMain(int joueur, int& couleursEntree) const
+int SolveurDoubleMort::PlisSursEnMain(
+    int joueur, int& couleursEntree, std::array<std::uint8_t, 5>& rangs) const
 {
-    // Tricks the player cashes from his own hand, always keeping the lead: trumps first, then in
-    // each suit the rounds that neither opponent can beat nor ruff.
+    // Tricks the player cashes from his own hand: trumps first, then in each suit the rounds that
+    // neither opponent can beat nor ruff. A round where the partner must win (a higher card to
+    // follow with, or only trumps to ruff with) still wins but hands him the lead: such a round
+    // of a side suit is kept for the very end, and counts once.
     const TablesSolveur& t = Tables();
     const int g = Suivant[joueur];
     const int d = Precedent[joueur];
+    const int p = Partenaire[joueur];
     int atoutsG = atout_ ? t.NbCartes[Main[g][atout_]] : 0;
     int atoutsD = atout_ ? t.NbCartes[Main[d][atout_]] : 0;
+    const int atoutsP = atout_ ? t.NbCartes[Main[p][atout_]] : 0;
     const int atoutsGDepart = atoutsG;
     const int atoutsDDepart = atoutsD;
     couleursEntree = 0;
     int total = 0;
+    bool dernierPliAuPartenaire = false;
     for (int k = 0; k <= 4; ++k) {
         const int s = k == 0 ? atout_ : k;
         if (s == 0 || (k > 0 && s == atout_)) continue;
         const std::uint16_t tenue = Main[joueur][s];
+        const std::uint16_t adverses = Main[g][s] | Main[d][s];
+        // Only the cards above the opponents' best matter, unless small cards are compared.
+        if (adverses)
+            rangs[s]
+                = std::min<std::uint8_t>(rangs[s], static_cast<std::uint8_t>(t.RangHaut[adverses]));
         if (!tenue) continue;
+        const std::uint16_t partenaire = Main[p][s];
+        const int lp = t.NbCartes[partenaire];
         const int lg = t.NbCartes[Main[g][s]];
         const int ld = t.NbCartes[Main[d][s]];
         const int lmax = std::max(lg, ld);
-        const int hautAdverse = t.RangHaut[Main[g][s] | Main[d][s]];
-        const int maitresses = t.NbCartes[tenue & t.RangsDepuis[hautAdverse + 1]];
+        const int maitresses = t.NbCartes[tenue & t.RangsDepuis[t.RangHaut[adverses] + 1]];
         const int longueur = t.NbCartes[tenue];
         const bool atoutCouleur = s == atout_;
         int tours = 0;
@@ -549,6 +560,22 @@ int SolveurDoubleMort::PlisSursEnMain(int joueur, int& couleursEntree) const
             const bool sansCoupe
                 = atoutCouleur || ((lg >= j || atoutsG == 0) && (ld >= j || atoutsD == 0));
             if (!gagne || !sansCoupe) break;
+            bool garde;
+            if (lp >= j) {
+                // The partner follows with his lowest card: above the player's, it wins. Both
+                // cards then matter, whoever holds the cards below them.
+                const int carteJoueur = t.RangAbsolu[j][tenue];
+                const int cartePartenaire = t.RangAbsolu[lp - j + 1][partenaire];
+                rangs[s] = static_cast<std::uint8_t>(
+                    std::min<int>(rangs[s], std::min(carteJoueur, cartePartenaire)));
+                garde = cartePartenaire < carteJoueur;
+            } else {
+                garde = atoutCouleur || atoutsP == 0;
+            }
+            if (!garde) {
+                if (!atoutCouleur) dernierPliAuPartenaire = true;
+                break;
+            }
             tours = j;
         }
         if (atoutCouleur) {
@@ -561,23 +588,27 @@ int SolveurDoubleMort::PlisSursEnMain(int joueur, int& couleursEntree) const
             = atoutCouleur || ((lg >= 1 || atoutsGDepart == 0) && (ld >= 1 || atoutsDDepart == 0));
         if (maitresses >= 1 && entreeSure) couleursEntree |= 1 << s;
     }
-    return total;
+    return total + (dernierPliAuPartenaire ? 1 : 0);
 }
 
 bool SolveurDoubleMort::CoupureDebutPli(NoeudRecherche& n, int pli, bool& resultat)
 {
-    const TablesSolveur& t = Tables();
     const int w = n.Joueur;
     const int p = Partenaire[w];
     const int restants = PlisRestants - (pli - 1);
     int entrees = 0;
-    int q = PlisSursEnMain(w, entrees);
+    std::array<std::uint8_t, 5> rangs { 13, 13, 13, 13, 13 };
+    int q = PlisSursEnMain(w, entrees, rangs);
     int entreesPartenaire = 0;
-    const int qPartenaire = PlisSursEnMain(p, entreesPartenaire);
+    const int qPartenaire = PlisSursEnMain(p, entreesPartenaire, rangs);
+    // The partner takes the lead when the player can play under his winning card.
     if (qPartenaire > q)
         for (int s = 1; s <= 4; ++s)
-            if ((entreesPartenaire & (1 << s)) && Main[w][s]) {
+            if ((entreesPartenaire & (1 << s)) && Main[w][s]
+                && Tables().RangBas[Main[w][s]] < Tables().RangHaut[Main[p][s]]) {
                 q = qPartenaire;
+                rangs[s] = std::min<std::uint8_t>(
+                    rangs[s], static_cast<std::uint8_t>(Tables().RangBas[Main[w][s]]));
                 break;
             }
     q = std::min(q, restants);
@@ -585,12 +616,7 @@ bool SolveurDoubleMort::CoupureDebutPli(NoeudRecherche& n, int pli, bool& result
     const bool wRacine = MemeCamp(w, entameur_);
     if (q > 0 && (wRacine ? n.Gagnes + q >= cible_ : perdus + q > PlisRestants - cible_)) {
         resultat = wRacine;
-        const int g = Suivant[w];
-        const int d = Precedent[w];
-        for (int s = 1; s <= 4; ++s) {
-            const std::uint16_t adverses = Main[g][s] | Main[d][s];
-            n.RangPertinent[s] = adverses ? static_cast<std::uint8_t>(t.RangHaut[adverses]) : 13;
-        }
+        n.RangPertinent = rangs;
         return true;
     }
     return PlisPlusTard(n, pli, resultat);

@@ -27,14 +27,22 @@ void TableMotifs::Vide()
         generation_ = 1;
         std::fill(emplacements_.begin(), emplacements_.end(), Emplacement {});
     }
+    for (std::uint32_t i = 0; i < nombreEmplacements_; ++i)
+        listes_[i].clear();
     nombreMotifs_ = 0;
     nombreEmplacements_ = 0;
+    // Lists grown far beyond what a deal needs are given back.
+    if (capaciteListes_ > 2 * MotifsMaximum) {
+        std::vector<std::vector<MotifCouleur>>().swap(listes_);
+        capaciteListes_ = 0;
+    }
 }
 
 void TableMotifs::Libere()
 {
     std::vector<Emplacement>().swap(emplacements_);
-    std::vector<std::unique_ptr<MotifCouleur[]>>().swap(blocs_);
+    std::vector<std::vector<MotifCouleur>>().swap(listes_);
+    capaciteListes_ = 0;
     nombreMotifs_ = 0;
     nombreEmplacements_ = 0;
 }
@@ -50,17 +58,8 @@ std::uint32_t TableMotifs::TrouveEmplacement(std::uint64_t cle, int entameur) co
     }
 }
 
-std::uint32_t TableMotifs::NouveauMotif()
-{
-    if (nombreMotifs_ == blocs_.size() * TailleBloc)
-        blocs_.push_back(std::make_unique<MotifCouleur[]>(TailleBloc));
-    const std::uint32_t i = nombreMotifs_++;
-    Motif(i) = MotifCouleur {};
-    return i;
-}
-
 BornesPlis& TableMotifs::Stocke(std::uint64_t cle, int entameur,
-    const std::array<std::uint32_t, 4>& masques, const std::array<std::uint32_t, 4>& valeurs)
+    const std::array<std::uint8_t, 4>& ordres, const std::array<std::uint32_t, 4>& valeurs)
 {
     if (emplacements_.empty()) emplacements_.assign(std::size_t { 1 } << BitsEmplacements, {});
     if (nombreMotifs_ >= MotifsMaximum || nombreEmplacements_ >= EmplacementsMaximum) Vide();
@@ -71,29 +70,30 @@ BornesPlis& TableMotifs::Stocke(std::uint64_t cle, int entameur,
     for (;; i = (i + 1) & masque) {
         Emplacement& e = emplacements_[i];
         if (e.GenerationEntameur >> 2 != generation_) {
-            e = Emplacement { cle, Aucun, attendu };
-            ++nombreEmplacements_;
+            // Slots take the lists in order: the first nombreEmplacements_ lists are in use.
+            e = Emplacement { cle, nombreEmplacements_++, attendu };
+            if (listes_.size() < nombreEmplacements_) listes_.emplace_back();
             break;
         }
         if (e.Cle == cle && e.GenerationEntameur == attendu) break;
     }
-    for (std::uint32_t j = emplacements_[i].Tete; j != Aucun; j = Motif(j).Suivant) {
-        MotifCouleur& m = Motif(j);
-        if (m.Masque == masques && m.Valeur == valeurs) return m.Bornes;
-    }
-    const std::uint32_t j = NouveauMotif();
-    MotifCouleur& m = Motif(j);
-    m.Masque = masques;
-    m.Valeur = valeurs;
-    m.Suivant = emplacements_[i].Tete;
-    emplacements_[i].Tete = j;
-    return m.Bornes;
+    std::vector<MotifCouleur>& liste = listes_[emplacements_[i].Tete];
+    for (MotifCouleur& m : liste)
+        if (m.Bornes.OrdreRelatif == ordres && m.Valeur == valeurs) return m.Bornes;
+    const std::size_t avant = liste.capacity();
+    MotifCouleur nouveau { valeurs, {} };
+    nouveau.Bornes.OrdreRelatif = ordres;
+    liste.push_back(nouveau);
+    capaciteListes_ += liste.capacity() - avant;
+    ++nombreMotifs_;
+    return liste.back().Bornes;
 }
 
 std::size_t TableMotifs::Octets() const
 {
     return emplacements_.capacity() * sizeof(Emplacement)
-        + blocs_.size() * TailleBloc * sizeof(MotifCouleur);
+        + listes_.capacity() * sizeof(std::vector<MotifCouleur>)
+        + capaciteListes_ * sizeof(MotifCouleur);
 }
 
 } // namespace plio

@@ -6,8 +6,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <vector>
+
+#include "solver/TablesSolveur.h"
 
 namespace plio {
 
@@ -21,10 +22,10 @@ struct BornesPlis {
     std::uint8_t RangCoup = 0;
 };
 
+// The owners of the top cards of each suit that mattered: the 2k low bits of the owner pattern,
+// k being the suit's relative order in the bounds.
 struct MotifCouleur {
-    std::array<std::uint32_t, 4> Masque {};
     std::array<std::uint32_t, 4> Valeur {};
-    std::uint32_t Suivant = 0;
     BornesPlis Bornes;
 };
 
@@ -48,20 +49,22 @@ public:
         if (emplacements_.empty()) return nullptr;
         const std::uint32_t e = TrouveEmplacement(cle, entameur);
         if (e == Aucun) return nullptr;
-        for (std::uint32_t i = emplacements_[e].Tete; i != Aucun;) {
-            const MotifCouleur& m = Motif(i);
-            if ((proprietaires[0] & m.Masque[0]) == m.Valeur[0]
-                && (proprietaires[1] & m.Masque[1]) == m.Valeur[1]
-                && (proprietaires[2] & m.Masque[2]) == m.Valeur[2]
-                && (proprietaires[3] & m.Masque[3]) == m.Valeur[3] && decide(m.Bornes))
-                return &m;
-            i = m.Suivant;
+        // The patterns of one shape lie side by side: a scan reads them in order, newest first.
+        const std::vector<MotifCouleur>& liste = listes_[emplacements_[e].Tete];
+        const auto& masque = Tables().MasqueMotif;
+        for (auto m = liste.rbegin(); m != liste.rend(); ++m) {
+            const auto& k = m->Bornes.OrdreRelatif;
+            if ((proprietaires[0] & masque[k[0]]) == m->Valeur[0]
+                && (proprietaires[1] & masque[k[1]]) == m->Valeur[1]
+                && (proprietaires[2] & masque[k[2]]) == m->Valeur[2]
+                && (proprietaires[3] & masque[k[3]]) == m->Valeur[3] && decide(m->Bornes))
+                return &*m;
         }
         return nullptr;
     }
 
-    // The pattern with exactly these masks and values, created with open bounds when missing.
-    BornesPlis& Stocke(std::uint64_t cle, int entameur, const std::array<std::uint32_t, 4>& masques,
+    // The pattern with exactly these orders and values, created with open bounds when missing.
+    BornesPlis& Stocke(std::uint64_t cle, int entameur, const std::array<std::uint8_t, 4>& ordres,
         const std::array<std::uint32_t, 4>& valeurs);
 
     std::size_t Octets() const;
@@ -70,25 +73,20 @@ public:
 private:
     struct Emplacement {
         std::uint64_t Cle = 0;
-        std::uint32_t Tete = Aucun;
+        std::uint32_t Tete = Aucun; // its list of patterns
         std::uint32_t GenerationEntameur = 0; // generation * 4 + hand on lead - 1
     };
     static constexpr std::uint32_t BitsEmplacements = 19;
-    static constexpr std::uint32_t TailleBloc = 16384;
     // Past these the table is emptied: one solver stays well under 64 MB.
-    static constexpr std::uint32_t MotifsMaximum = 40 * TailleBloc;
+    static constexpr std::uint32_t MotifsMaximum = 1100000;
     static constexpr std::uint32_t EmplacementsMaximum = (1u << BitsEmplacements) / 10 * 7;
 
     std::uint32_t TrouveEmplacement(std::uint64_t cle, int entameur) const;
-    MotifCouleur& Motif(std::uint32_t i) { return blocs_[i / TailleBloc][i % TailleBloc]; }
-    const MotifCouleur& Motif(std::uint32_t i) const
-    {
-        return blocs_[i / TailleBloc][i % TailleBloc];
-    }
-    std::uint32_t NouveauMotif();
 
     std::vector<Emplacement> emplacements_;
-    std::vector<std::unique_ptr<MotifCouleur[]>> blocs_;
+    // Lists are kept, emptied, from one use to the next: their memory is reused.
+    std::vector<std::vector<MotifCouleur>> listes_;
+    std::size_t capaciteListes_ = 0; // patterns the lists can hold without growing
     std::uint32_t generation_ = 1;
     std::uint32_t nombreMotifs_ = 0;
     std::uint32_t nombreEmplacements_ = 0;
