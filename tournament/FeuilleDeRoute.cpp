@@ -112,7 +112,11 @@ Grille GrilleResume(
     const Ttournoi& tournoi, const Tclassemt* ligne, const Tqualite* q, std::string_view langue)
 {
     const bool match = EstMatchParEquipes(tournoi);
-    const int paires = 2 * tournoi.NombreTables;
+    // Ranks are out of the pairs that are ranked: a team match of two tables fills two of its
+    // four slots.
+    int paires = 0;
+    for (std::size_t p = 1; p < tournoi.Paires.size(); ++p)
+        paires += tournoi.Paires[p].Numero != 0;
     using namespace LegendesFeuilleDeRoute;
     Grille grille { { "" }, { Valeur.Texte(langue) }, { Rang.Texte(langue) } };
     for (const Legende& colonne : ColonnesResume)

@@ -120,7 +120,9 @@ TEST(LibellePar, ParContractAndOutcome)
 
 TEST(FaitFeuilleDeRoute, TeamMatchShowsIMPs)
 {
-    Competition c = test::Tournoi(1, 2, "MPQ");
+    // Two tables, two teams: the last two slots are empty.
+    Competition c = test::Tournoi(2, 2, "MPQ");
+    c.Tournoi.Paires[3].Numero = c.Tournoi.Paires[4].Numero = 0;
     AjouteLigne(c, 1, { 1, 2, "4P", "N", "=", "RC", 420, 0, "6", "" });
     AjouteLigne(c, 1, { 2, 1, "2P", "N", "+2", "RC", 170, 0, "6", "" });
     c.Donnes[1].ResultatIMP = 6;
