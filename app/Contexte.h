@@ -1,0 +1,46 @@
+// What every window of the program shares: the screen factors, the folders, the door to the
+// user, and the services that the windows call but do not own (file reading, the solver's
+// analysis, the document opener, the update site).
+#pragma once
+
+#include "app/Ecran.h"
+#include "app/Repertoires.h"
+#include "model/Dialogues.h"
+#include "model/VariablesGlobales.h"
+
+#include <functional>
+#include <string>
+
+namespace plio {
+
+struct Fenetres;
+
+struct Contexte {
+    explicit Contexte(Dialogues& d)
+        : dialogues(d) { }
+
+    FacteursEcran facteurs;
+    Repertoires reps;
+    Dialogues& dialogues;
+    Fenetres* fenetres = nullptr;
+
+    std::string dossierDonneesUtilisateur;
+    std::string dossierProgramme;
+    bool systemeFrancais = false;
+
+    // Root of the maker's web site, ending with "/".
+    std::string siteMiseAJour;
+    bool MiseAJourVerifiee = false;
+
+    // Shows a file with the application associated with its type, without waiting for it.
+    std::function<void(const std::string& chemin)> ouvreDocument;
+
+    // Reads Tournoi.NomFichier into the competition (sets EtatFichier and FichierCharge).
+    std::function<void(Competition&)> chargeFichierPBN;
+
+    // Solves every deal of the competition and writes the file; called off the interface
+    // thread, reports each deal done through avance(deal index).
+    std::function<void(Competition&, const std::function<void(int)>& avance)> analyseDonnes;
+};
+
+} // namespace plio

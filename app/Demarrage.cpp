@@ -1,0 +1,41 @@
+#include "app/Demarrage.h"
+
+#include "app/ui/PageDeGarde.h"
+
+#include <QDesktopServices>
+#include <QLocale>
+#include <QSize>
+#include <QStandardPaths>
+#include <QUrl>
+#include <cstdlib>
+
+#ifndef PLIO_SITE_URL
+#define PLIO_SITE_URL ""
+#endif
+
+namespace plio {
+
+std::string DossierDonneesUtilisateur() {
+    if (const char* appdata = std::getenv("appdata"); appdata && *appdata) return appdata;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
+}
+
+std::string RacineSiteMiseAJour() {
+    if (const char* site = std::getenv("PLIOSCOPE_SITE_URL"); site) return site;
+    return PLIO_SITE_URL;
+}
+
+std::unique_ptr<Fenetres> Demarre(
+    Contexte& contexte, QSize ecran, const std::string& dossierProgramme) {
+    contexte.facteurs = CalculeFacteursEcran(ecran.width(), ecran.height());
+    contexte.dossierDonneesUtilisateur = DossierDonneesUtilisateur();
+    contexte.dossierProgramme = dossierProgramme;
+    contexte.systemeFrancais = QLocale::system().language() == QLocale::French;
+    contexte.siteMiseAJour = RacineSiteMiseAJour();
+    contexte.ouvreDocument = [](const std::string& chemin) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(chemin)));
+    };
+    return CreeFenetres(contexte);
+}
+
+} // namespace plio

@@ -1,0 +1,14 @@
+// Runs the solver's analysis of a whole competition off the interface thread, with a progress
+// dialog, so that the windows keep being drawn during the minutes it may take.
+#pragma once
+
+#include "app/Contexte.h"
+
+class QWidget;
+
+namespace plio {
+
+// Returns once every deal is analysed. Does nothing when no analysis service is available.
+void AnalyseAvecProgression(QWidget* parent, Contexte& contexte, Competition& competition);
+
+} // namespace plio
