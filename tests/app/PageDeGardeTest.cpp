@@ -182,6 +182,24 @@ TEST_F(PageDeGardeTest, CreationAsksTheTablesOfEveryBoardAndOpensTheEntryWindows
     EXPECT_FALSE(fenetres->Form1->isVisible());
 }
 
+TEST_F(PageDeGardeTest, CreationCanGiveEveryBoardTheFirstBoardsTables) {
+    Demarre();
+    dialogues.pendantModale = [](const std::string& fenetre) {
+        if (fenetre != "TForm9") return;
+        Tournoi.NomFichier = "Club.pbn";
+        Tournoi.NombreDonnes = 3;
+        Tournoi.NombreTables = 2;
+        Donnes.assign(4, board {});
+    };
+    dialogues.saisies = { "3" };
+    dialogues.reponses = { true };
+    fenetres->Form1->SpeedButton4->click();
+    EXPECT_EQ(dialogues.invites.size(), 1u);
+    EXPECT_EQ(dialogues.messages.back(), "Même nombre de tables pour toutes les autres donnes ?");
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_EQ(Donnes[k].NombreFeuilles, 3) << k;
+}
+
 TEST_F(PageDeGardeTest, CreationLeftWithoutAFileNameStops) {
     Demarre();
     fenetres->Form1->show();

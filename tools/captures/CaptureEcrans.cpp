@@ -5,12 +5,14 @@
 // The files are named <width>x<height>_<language>_<form>.png.
 #include "app/Demarrage.h"
 #include "app/ui/AfficheRepertoire.h"
+#include "app/ui/FeedbackMail.h"
 #include "app/ui/Fenetre.h"
 #include "app/ui/Fenetres.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -61,6 +63,10 @@ int main(int argc, char** argv) {
             fenetres->Form5->Prepare(contexte.reps.RepertoireFichiers, true);
             fenetres->Form5->SelectionneFichier(QStringLiteral("Club_Exemple.pbn"));
             Attend(300); // the folder tree is read in the background
+            // The feedback window as after a sending.
+            fenetres->Form7->Label1->setText(
+                QString::fromUtf8(std::string_view(langue) == "french" ? "Le fichier a été envoyé"
+                                                                       : "The file has been sent"));
             for (plio::Fenetre* fenetre : fenetres->Toutes()) {
                 const QString nom = QStringLiteral("%1x%2_%3_%4.png")
                                         .arg(ecran.width())
