@@ -118,7 +118,10 @@ void TForm1::PlaceControles() {
 
     panneau = new QLabel(this);
     panneau->setGeometry(776, 0, 248, 768);
-    panneau->setStyleSheet(QStringLiteral("background-color: #225c3e;"));
+    QPalette fondPanneau = panneau->palette();
+    fondPanneau.setColor(QPalette::Window, CouleurPanneau);
+    panneau->setPalette(fondPanneau);
+    panneau->setAutoFillBackground(true);
 
     const int cadreX = 796;
     const int largeurCadre = 212;
