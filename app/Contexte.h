@@ -17,7 +17,9 @@ struct Fenetres;
 
 struct Contexte {
     explicit Contexte(Dialogues& d)
-        : dialogues(d) { }
+        : dialogues(d)
+    {
+    }
 
     FacteursEcran facteurs;
     Repertoires reps;

@@ -15,18 +15,21 @@
 
 namespace plio {
 
-std::string DossierDonneesUtilisateur() {
+std::string DossierDonneesUtilisateur()
+{
     if (const char* appdata = std::getenv("appdata"); appdata && *appdata) return appdata;
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
 }
 
-std::string RacineSiteMiseAJour() {
+std::string RacineSiteMiseAJour()
+{
     if (const char* site = std::getenv("PLIOSCOPE_SITE_URL"); site) return site;
     return PLIO_SITE_URL;
 }
 
 std::unique_ptr<Fenetres> Demarre(
-    Contexte& contexte, QSize ecran, const std::string& dossierProgramme) {
+    Contexte& contexte, QSize ecran, const std::string& dossierProgramme)
+{
     contexte.facteurs = CalculeFacteursEcran(ecran.width(), ecran.height());
     contexte.dossierDonneesUtilisateur = DossierDonneesUtilisateur();
     contexte.dossierProgramme = dossierProgramme;

@@ -5,7 +5,8 @@
 
 namespace plio {
 
-FacteursEcran CalculeFacteursEcran(int largeurEcran, int hauteurEcran) {
+FacteursEcran CalculeFacteursEcran(int largeurEcran, int hauteurEcran)
+{
     FacteursEcran f;
     f.EchelleY = static_cast<double>(hauteurEcran) / HauteurConception;
     f.EchelleX = static_cast<double>(largeurEcran) / LargeurConception;

@@ -1,7 +1,9 @@
 #include "app/Repertoires.h"
 
+#include "model/FichierLangue.h"
+#include "model/Legendes.h"
+
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 namespace plio {
@@ -10,25 +12,24 @@ namespace {
 
 constexpr char Separateur = static_cast<char>(std::filesystem::path::preferred_separator);
 
-std::string Dans(const std::string& dossier, std::string_view nom) {
+std::string Dans(const std::string& dossier, std::string_view nom)
+{
     std::string chemin = dossier;
     if (!chemin.empty() && chemin.back() != Separateur) chemin += Separateur;
     chemin += nom;
     return chemin;
 }
 
-std::string DossierFinal(const std::string& dossier, std::string_view nom) {
+std::string DossierFinal(const std::string& dossier, std::string_view nom)
+{
     return Dans(dossier, nom) + Separateur;
 }
 
 } // namespace
 
-std::string SousDossierLangue(std::string_view langue) {
-    return langue == "french" ? "francais" : "anglais";
-}
-
 Repertoires FixeRepertoires(const std::string& dossierDonneesUtilisateur,
-    const std::string& dossierProgramme, const FacteursEcran& facteurs, std::string_view langue) {
+    const std::string& dossierProgramme, const FacteursEcran& facteurs, std::string_view langue)
+{
     Repertoires r;
     r.RepertoireApplication = dossierProgramme;
     r.RepertoireDonnees = Dans(dossierDonneesUtilisateur, "Plioscope");
@@ -44,18 +45,22 @@ Repertoires FixeRepertoires(const std::string& dossierDonneesUtilisateur,
 }
 
 void ActualiseRepertoiresCartes(
-    Repertoires& reps, const FacteursEcran& facteurs, std::string_view langue) {
+    Repertoires& reps, const FacteursEcran& facteurs, std::string_view langue)
+{
     const std::string cartes = Dans(reps.RepertoireApplication, "Cartes");
-    const std::string langueCartes = SousDossierLangue(langue);
-    reps.RepertoireCartes = DossierFinal(Dans(cartes, facteurs.SousRepertoireCartes), langueCartes);
-    reps.RepertoireCartes100 = DossierFinal(Dans(cartes, "Cartes_100"), langueCartes);
+    // Card faces carry the interface's index letters; the subfolder ends with its separator.
+    const std::string langueCartes = LegendesCommunes::DossierCartes.Texte(langue);
+    reps.RepertoireCartes = Dans(Dans(cartes, facteurs.SousRepertoireCartes), langueCartes);
+    reps.RepertoireCartes100 = Dans(Dans(cartes, "Cartes_100"), langueCartes);
 }
 
-std::string CheminLangue(const Repertoires& reps) {
+std::string CheminLangue(const Repertoires& reps)
+{
     return Dans(reps.RepertoireTexte, "langue.txt");
 }
 
-bool PrepareDossiersDonnees(const Repertoires& reps, bool systemeFrancais) {
+bool PrepareDossiersDonnees(const Repertoires& reps, bool systemeFrancais)
+{
     std::error_code erreur;
     for (const std::string* dossier :
         { &reps.RepertoireFichiers, &reps.RepertoireTexte, &reps.RepertoireMail }) {
@@ -63,23 +68,7 @@ bool PrepareDossiersDonnees(const Repertoires& reps, bool systemeFrancais) {
         if (erreur) return false;
     }
     if (std::filesystem::exists(CheminLangue(reps), erreur)) return true;
-    return EcritLangue(reps, systemeFrancais ? "french" : "anglais");
-}
-
-std::string LitLangue(const Repertoires& reps) {
-    std::ifstream fichier(CheminLangue(reps));
-    std::string ligne;
-    if (!std::getline(fichier, ligne)) return {};
-    // A file written on Windows ends its line with CR LF.
-    if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
-    if (ligne.size() > 255) ligne.resize(255);
-    return ligne;
-}
-
-bool EcritLangue(const Repertoires& reps, std::string_view langue) {
-    std::ofstream fichier(CheminLangue(reps), std::ios::trunc);
-    fichier << langue << '\n';
-    return static_cast<bool>(fichier.flush());
+    return EcritFichierLangue(CheminLangue(reps), systemeFrancais ? "french" : "anglais");
 }
 
 } // namespace plio

@@ -22,9 +22,6 @@ struct Repertoires {
     std::string RepertoireCartes100;
 };
 
-// Card faces carry the interface's index letters: "francais" or "anglais".
-std::string SousDossierLangue(std::string_view langue);
-
 Repertoires FixeRepertoires(const std::string& dossierDonneesUtilisateur,
     const std::string& dossierProgramme, const FacteursEcran& facteurs, std::string_view langue);
 
@@ -37,11 +34,5 @@ std::string CheminLangue(const Repertoires& reps);
 // First run: creates the missing data folders and a language file in the system's language.
 // False when a folder or the file cannot be created.
 bool PrepareDossiersDonnees(const Repertoires& reps, bool systemeFrancais);
-
-// First line of the language file, at most 255 characters; empty when it cannot be read.
-std::string LitLangue(const Repertoires& reps);
-
-// Rewrites the language file with a single line; false when it cannot be written.
-bool EcritLangue(const Repertoires& reps, std::string_view langue);
 
 } // namespace plio

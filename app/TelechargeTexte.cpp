@@ -10,7 +10,8 @@
 
 namespace plio {
 
-std::optional<std::string> TelechargeTexte(const std::string& adresse, int delaiMs) {
+std::optional<std::string> TelechargeTexte(const std::string& adresse, int delaiMs)
+{
     const QUrl url(QString::fromStdString(adresse));
     if (!url.isValid() || url.scheme().isEmpty()) return std::nullopt;
 

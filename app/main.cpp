@@ -6,7 +6,8 @@
 #include <QApplication>
 #include <QScreen>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plioscope"));
 

@@ -2,22 +2,26 @@
 
 namespace plio {
 
-std::string CheminAide(std::string_view repertoireAide) {
+std::string CheminAide(std::string_view repertoireAide)
+{
     return std::string(repertoireAide) + "AidePs.pdf";
 }
 
-std::string CheminRelatifMiseAJour() {
+std::string CheminRelatifMiseAJour()
+{
     return "Fichiers_TXT/PlioscopeDate.txt";
 }
 
-std::string AdresseMiseAJour(std::string_view racineSite) {
+std::string AdresseMiseAJour(std::string_view racineSite)
+{
     std::string adresse(racineSite);
     if (!adresse.empty() && adresse.back() != '/') adresse += '/';
     return adresse + CheminRelatifMiseAJour();
 }
 
 void VerifieUpdate(bool& miseAJourVerifiee, std::string_view racineSite, const LecteurTexte& lit,
-    Dialogues& dialogues) {
+    Dialogues& dialogues)
+{
     if (miseAJourVerifiee) return;
     miseAJourVerifiee = true;
     if (racineSite.empty() || !lit) return;

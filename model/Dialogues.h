@@ -26,7 +26,8 @@ public:
     // A whole number asked in an input box; nullopt when the user cancels. An answer that is no
     // number is refused and asked again rather than ending the command that asked.
     virtual std::optional<int> SaisieEntier(
-        const std::string& titre, const std::string& invite, int defaut) {
+        const std::string& titre, const std::string& invite, int defaut)
+    {
         for (;;) {
             const auto reponse = Saisie(titre, invite, std::to_string(defaut));
             if (!reponse) return std::nullopt;
@@ -36,15 +37,18 @@ public:
     }
 
     enum class Reponse { Oui, Non, Annuler };
-    virtual Reponse QuestionOuiNonAnnuler(const std::string& texte) {
+    virtual Reponse QuestionOuiNonAnnuler(const std::string& texte)
+    {
         return Question(texte) ? Reponse::Oui : Reponse::Non;
     }
 
-    // Shows a window, by its form name ("TForm5"), and returns once it is closed.
-    virtual void FenetreModale(const std::string& fenetre) = 0;
+    // Shows a window, by its form name ("TForm5"), and returns once it is closed. Without
+    // windows (batch work) there is none to show.
+    virtual void FenetreModale(const std::string& fenetre) { }
 
     // The whole text as an integer, surrounding spaces allowed; nullopt for anything else.
-    static std::optional<int> EntierDe(std::string_view texte) {
+    static std::optional<int> EntierDe(std::string_view texte)
+    {
         while (!texte.empty() && texte.front() == ' ')
             texte.remove_prefix(1);
         while (!texte.empty() && texte.back() == ' ')
@@ -69,21 +73,24 @@ public:
 
     void AfficheMessage(const std::string& texte) override { messages.push_back(texte); }
     std::optional<std::string> Saisie(
-        const std::string& titre, const std::string& invite, const std::string& defaut) override {
+        const std::string& titre, const std::string& invite, const std::string& defaut) override
+    {
         invites.push_back(invite);
         if (saisies.empty()) return defaut;
         auto reponse = saisies.front();
         saisies.pop_front();
         return reponse;
     }
-    bool Question(const std::string& texte) override {
+    bool Question(const std::string& texte) override
+    {
         messages.push_back(texte);
         if (reponses.empty()) return false;
         const bool r = reponses.front();
         reponses.pop_front();
         return r;
     }
-    void FenetreModale(const std::string& fenetre) override {
+    void FenetreModale(const std::string& fenetre) override
+    {
         modales.push_back(fenetre);
         if (pendantModale) pendantModale(fenetre);
     }

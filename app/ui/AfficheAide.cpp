@@ -5,9 +5,12 @@
 namespace plio {
 
 TForm15::TForm15(Contexte& c)
-    : Fenetre(c, "TForm15") { }
+    : Fenetre(c, "TForm15")
+{
+}
 
-void TForm15::Button2Click() {
+void TForm15::Button2Click()
+{
     if (contexte.ouvreDocument) contexte.ouvreDocument(CheminAide(contexte.reps.RepertoireAide));
 }
 

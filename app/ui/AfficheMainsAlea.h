@@ -8,8 +8,9 @@ namespace plio {
 class TForm12 final : public FenetreProvisoire {
 public:
     explicit TForm12(Contexte& contexte)
-        : FenetreProvisoire(
-            contexte, "TForm12", { "Donnes aléatoires", "Random deals" }, 640, 520) { }
+        : FenetreProvisoire(contexte, "TForm12", { "Donnes aléatoires", "Random deals" }, 640, 520)
+    {
+    }
 };
 
 } // namespace plio

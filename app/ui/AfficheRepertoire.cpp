@@ -14,16 +14,16 @@ namespace plio {
 
 namespace {
 
-constexpr MessageBilingue TexteTitre { "Choisir un fichier", "Choose a file" };
-constexpr MessageBilingue TexteConsigne { "Double-cliquez sur le fichier choisi.",
+constexpr Legende TexteTitre { "Choisir un fichier", "Choose a file" };
+constexpr Legende TexteConsigne { "Double-cliquez sur le fichier choisi.",
     "Double-click the file of your choice." };
-constexpr MessageBilingue TexteRemplacer {
+constexpr Legende TexteRemplacer {
     "Un fichier de ce nom existe déjà dans le dossier des compétitions.\rLe remplacer par "
     "celui que vous avez choisi ?",
     "A file of this name already exists in the competition folder.\rReplace it with the "
     "one you chose?"
 };
-constexpr MessageBilingue TexteCopieImpossible {
+constexpr Legende TexteCopieImpossible {
     "Le fichier n'a pas pu être copié dans le dossier des compétitions.",
     "The file could not be copied into the competition folder."
 };
@@ -31,7 +31,8 @@ constexpr MessageBilingue TexteCopieImpossible {
 } // namespace
 
 TForm5::TForm5(Contexte& c)
-    : Fenetre(c, "TForm5") {
+    : Fenetre(c, "TForm5")
+{
     DimensionneFenetre(800, 560);
     FondDeFenetre(QColor(232, 239, 228));
 
@@ -62,13 +63,15 @@ TForm5::TForm5(Contexte& c)
     FaitLangue();
 }
 
-void TForm5::FaitLangue() {
+void TForm5::FaitLangue()
+{
     setWindowTitle(Texte(TexteTitre));
     consigne->setText(Texte(TexteConsigne));
-    Button1->setText(Texte(TexteRetour));
+    Button1->setText(Texte(LegendesCommunes::Retour));
 }
 
-void TForm5::Prepare(const std::string& racine, bool modeOuverture) {
+void TForm5::Prepare(const std::string& racine, bool modeOuverture)
+{
     ouverture = modeOuverture;
     const QString chemin = QDir::cleanPath(VersQt(racine));
     // The tree shows the root folder beside its siblings, and the folders below it.
@@ -84,12 +87,14 @@ void TForm5::Prepare(const std::string& racine, bool modeOuverture) {
     ChoisitDossier(chemin);
 }
 
-void TForm5::ChoisitFichierOuverture() {
+void TForm5::ChoisitFichierOuverture()
+{
     Prepare(contexte.reps.RepertoireFichiers, true);
     contexte.dialogues.FenetreModale("TForm5");
 }
 
-std::string TForm5::ChoisitFichierMail(int mode) {
+std::string TForm5::ChoisitFichierMail(int mode)
+{
     if (mode == 1) {
         const std::string nomFichier = Tournoi.NomFichier;
         Prepare(contexte.reps.RepertoireFichiers, false);
@@ -105,7 +110,8 @@ std::string TForm5::ChoisitFichierMail(int mode) {
     return Tournoi.ListeChoisie;
 }
 
-void TForm5::ChoisitDossier(const QString& chemin) {
+void TForm5::ChoisitDossier(const QString& chemin)
+{
     dossierCourant = QDir::cleanPath(chemin);
     // The competition folder lists competition files, the recipient-list folder lists lists;
     // elsewhere the filter of the last such folder stays.
@@ -116,26 +122,30 @@ void TForm5::ChoisitDossier(const QString& chemin) {
     RemplitListe();
 }
 
-void TForm5::RemplitListe() {
+void TForm5::RemplitListe()
+{
     ShellListView1->clear();
     const QDir dossier(dossierCourant);
     ShellListView1->addItems(
         dossier.entryList({ filtre }, QDir::Files | QDir::NoDotAndDotDot, QDir::Name));
 }
 
-QStringList TForm5::FichiersAffiches() const {
+QStringList TForm5::FichiersAffiches() const
+{
     QStringList noms;
     for (int i = 0; i < ShellListView1->count(); ++i)
         noms << ShellListView1->item(i)->text();
     return noms;
 }
 
-void TForm5::SelectionneFichier(const QString& nom) {
+void TForm5::SelectionneFichier(const QString& nom)
+{
     const auto trouves = ShellListView1->findItems(nom, Qt::MatchExactly);
     ShellListView1->setCurrentItem(trouves.isEmpty() ? nullptr : trouves.first());
 }
 
-void TForm5::Selectionne() {
+void TForm5::Selectionne()
+{
     const QListWidgetItem* choix = ShellListView1->currentItem();
     Tournoi.NomFichier.clear();
     if (choix) {
@@ -159,17 +169,18 @@ void TForm5::Selectionne() {
     hide();
 }
 
-std::string TForm5::CopieDansFichiers(const QString& source) {
+std::string TForm5::CopieDansFichiers(const QString& source)
+{
     const QString cible
         = QDir(VersQt(contexte.reps.RepertoireFichiers)).filePath(QFileInfo(source).fileName());
     if (QFileInfo::exists(cible)) {
         if (QFileInfo(cible).canonicalFilePath() == QFileInfo(source).canonicalFilePath())
             return DepuisQt(cible);
-        if (!contexte.dialogues.Question(Traduit(TexteRemplacer))) return {};
+        if (!contexte.dialogues.Question(TexteRemplacer.Texte())) return {};
         QFile::remove(cible);
     }
     if (!QFile::copy(source, cible)) {
-        contexte.dialogues.AfficheMessage(Traduit(TexteCopieImpossible));
+        contexte.dialogues.AfficheMessage(TexteCopieImpossible.Texte());
         return {};
     }
     return DepuisQt(cible);

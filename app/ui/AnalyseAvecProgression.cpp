@@ -12,16 +12,16 @@ namespace plio {
 
 namespace {
 
-constexpr MessageBilingue TexteAnalyse { "Analyse des donnes en cours...",
-    "Analysing the deals..." };
+constexpr Legende TexteAnalyse { "Analyse des donnes en cours...", "Analysing the deals..." };
 
 } // namespace
 
-void AnalyseAvecProgression(QWidget* parent, Contexte& contexte, Competition& competition) {
+void AnalyseAvecProgression(QWidget* parent, Contexte& contexte, Competition& competition)
+{
     if (!contexte.analyseDonnes) return;
     const int total = competition.Tournoi.NombreDonnes;
 
-    QProgressDialog progression(VersQt(Traduit(TexteAnalyse)), QString(), 0, total, parent);
+    QProgressDialog progression(VersQt(TexteAnalyse.Texte()), QString(), 0, total, parent);
     progression.setWindowModality(Qt::ApplicationModal);
     progression.setMinimumDuration(0);
     progression.setValue(0);

@@ -8,7 +8,8 @@ namespace plio {
 class TForm11 final : public FenetreProvisoire {
 public:
     explicit TForm11(Contexte& contexte)
-        : FenetreProvisoire(contexte, "TForm11", { "Analyse d'une donne", "Analysis of a deal" }) {
+        : FenetreProvisoire(contexte, "TForm11", { "Analyse d'une donne", "Analysis of a deal" })
+    {
     }
 };
 

@@ -8,7 +8,8 @@ namespace plio {
 class TForm10 final : public FenetreProvisoire {
 public:
     explicit TForm10(Contexte& contexte)
-        : FenetreProvisoire(contexte, "TForm10", { "Analyse du tournoi", "Tournament analysis" }) {
+        : FenetreProvisoire(contexte, "TForm10", { "Analyse du tournoi", "Tournament analysis" })
+    {
     }
 };
 

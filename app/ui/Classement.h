@@ -8,7 +8,9 @@ namespace plio {
 class TForm17 final : public FenetreProvisoire {
 public:
     explicit TForm17(Contexte& contexte)
-        : FenetreProvisoire(contexte, "TForm17", { "Classement général", "Ranking" }) { }
+        : FenetreProvisoire(contexte, "TForm17", { "Classement général", "Ranking" })
+    {
+    }
 };
 
 } // namespace plio

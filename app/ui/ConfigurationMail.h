@@ -9,7 +9,9 @@ class TForm14 final : public FenetreProvisoire {
 public:
     explicit TForm14(Contexte& contexte)
         : FenetreProvisoire(contexte, "TForm14",
-            { "Configuration de votre mail", "Configuration de votre mail" }, 640, 420) { }
+            { "Configuration de votre mail", "Configuration de votre mail" }, 640, 420)
+    {
+    }
 };
 
 } // namespace plio

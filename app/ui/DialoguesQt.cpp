@@ -15,13 +15,15 @@ namespace plio {
 namespace {
 
 // The message texts mark their line breaks with "\r".
-QString TexteAffiche(const std::string& texte) {
+QString TexteAffiche(const std::string& texte)
+{
     QString t = QString::fromStdString(texte);
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return t;
 }
 
-QWidget* Parent() {
+QWidget* Parent()
+{
     return QApplication::activeWindow();
 }
 
@@ -29,10 +31,13 @@ QWidget* Parent() {
 class FinQuandCachee : public QObject {
 public:
     explicit FinQuandCachee(QEventLoop& boucle)
-        : boucle(boucle) { }
+        : boucle(boucle)
+    {
+    }
 
 protected:
-    bool eventFilter(QObject* objet, QEvent* evenement) override {
+    bool eventFilter(QObject* objet, QEvent* evenement) override
+    {
         if (evenement->type() == QEvent::Hide) boucle.quit();
         return QObject::eventFilter(objet, evenement);
     }
@@ -43,12 +48,14 @@ private:
 
 } // namespace
 
-void DialoguesQt::AfficheMessage(const std::string& texte) {
+void DialoguesQt::AfficheMessage(const std::string& texte)
+{
     QMessageBox::information(Parent(), QStringLiteral("Plioscope"), TexteAffiche(texte));
 }
 
 std::optional<std::string> DialoguesQt::Saisie(
-    const std::string& titre, const std::string& invite, const std::string& defaut) {
+    const std::string& titre, const std::string& invite, const std::string& defaut)
+{
     bool confirme = false;
     const QString reponse = QInputDialog::getText(Parent(), QString::fromStdString(titre),
         TexteAffiche(invite), QLineEdit::Normal, QString::fromStdString(defaut), &confirme);
@@ -57,7 +64,8 @@ std::optional<std::string> DialoguesQt::Saisie(
 }
 
 std::optional<int> DialoguesQt::SaisieEntier(
-    const std::string& titre, const std::string& invite, int defaut) {
+    const std::string& titre, const std::string& invite, int defaut)
+{
     // The spin box accepts digits only, so a non-number cannot even be typed.
     bool confirme = false;
     const int reponse = QInputDialog::getInt(Parent(), QString::fromStdString(titre),
@@ -66,13 +74,15 @@ std::optional<int> DialoguesQt::SaisieEntier(
     return reponse;
 }
 
-bool DialoguesQt::Question(const std::string& texte) {
+bool DialoguesQt::Question(const std::string& texte)
+{
     return QMessageBox::question(Parent(), QStringLiteral("Plioscope"), TexteAffiche(texte),
                QMessageBox::Yes | QMessageBox::No)
         == QMessageBox::Yes;
 }
 
-Dialogues::Reponse DialoguesQt::QuestionOuiNonAnnuler(const std::string& texte) {
+Dialogues::Reponse DialoguesQt::QuestionOuiNonAnnuler(const std::string& texte)
+{
     switch (QMessageBox::question(Parent(), QStringLiteral("Plioscope"), TexteAffiche(texte),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
@@ -84,7 +94,8 @@ Dialogues::Reponse DialoguesQt::QuestionOuiNonAnnuler(const std::string& texte) 
     }
 }
 
-void DialoguesQt::FenetreModale(const std::string& nom) {
+void DialoguesQt::FenetreModale(const std::string& nom)
+{
     QWidget* fenetre = fenetres ? fenetres->ParNom(nom) : nullptr;
     if (!fenetre) return;
     QEventLoop boucle;

@@ -9,7 +9,9 @@ class TForm6 final : public FenetreProvisoire {
 public:
     explicit TForm6(Contexte& contexte)
         : FenetreProvisoire(
-            contexte, "TForm6", { "Envoi du fichier", "Sending the file" }, 640, 420) { }
+            contexte, "TForm6", { "Envoi du fichier", "Sending the file" }, 640, 420)
+    {
+    }
 };
 
 } // namespace plio

@@ -12,7 +12,8 @@
 namespace plio {
 
 TForm7::TForm7(Contexte& c)
-    : Fenetre(c, "TForm7") {
+    : Fenetre(c, "TForm7")
+{
     setWindowFlag(Qt::Dialog);
     DimensionneFenetre(360, 200);
     FondDeFenetre(QColor(255, 244, 200));
@@ -31,16 +32,19 @@ TForm7::TForm7(Contexte& c)
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }
 
-void TForm7::PlacePres(QPoint centre) {
+void TForm7::PlacePres(QPoint centre)
+{
     move(centre - QPoint(100, 70));
 }
 
-QPoint TForm7::CentrePanneauDonne() const {
+QPoint TForm7::CentrePanneauDonne() const
+{
     const QWidget* donne = contexte.fenetres ? contexte.fenetres->Form2.get() : nullptr;
     return donne ? donne->geometry().center() : QPoint(0, 0);
 }
 
-void TForm7::MessageMail(const std::string& texte) {
+void TForm7::MessageMail(const std::string& texte)
+{
     setWindowTitle(QStringLiteral("Feedback mail"));
     if (const QScreen* ecran = QGuiApplication::primaryScreen())
         PlacePres(ecran->geometry().center());
@@ -50,7 +54,8 @@ void TForm7::MessageMail(const std::string& texte) {
     contexte.dialogues.FenetreModale("TForm7");
 }
 
-void TForm7::MessageMemo(const std::string& texte) {
+void TForm7::MessageMemo(const std::string& texte)
+{
     setWindowTitle(QString());
     PlacePres(CentrePanneauDonne());
     Label1->hide();
@@ -62,7 +67,8 @@ void TForm7::MessageMemo(const std::string& texte) {
     contexte.dialogues.FenetreModale("TForm7");
 }
 
-void TForm7::MessageLabel(const std::string& texte) {
+void TForm7::MessageLabel(const std::string& texte)
+{
     setWindowTitle(QString());
     PlacePres(CentrePanneauDonne());
     Memo1->hide();
@@ -74,7 +80,8 @@ void TForm7::MessageLabel(const std::string& texte) {
     contexte.dialogues.FenetreModale("TForm7");
 }
 
-void TForm7::Button1Click() {
+void TForm7::Button1Click()
+{
     hide();
 }
 

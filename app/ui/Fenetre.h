@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/Contexte.h"
+#include "model/Legendes.h"
 #include "model/Textes.h"
 
 #include <QFont>
@@ -16,8 +17,6 @@ class QToolButton;
 namespace plio {
 
 class TNLabel;
-
-inline constexpr MessageBilingue TexteRetour { "RETOUR", "RETURN" };
 
 class Fenetre : public QWidget {
 public:
@@ -32,7 +31,7 @@ public:
     void Retour();
 
 protected:
-    QString Texte(const MessageBilingue& texte) const;
+    QString Texte(const Legende& texte) const;
 
     // Window and control bounds in design pixels, scaled by the screen factors.
     void DimensionneFenetre(int largeur, int hauteur);
@@ -51,9 +50,6 @@ protected:
 
     Contexte& contexte;
 };
-
-// A text of the current language: French when Langue is "french", English otherwise.
-std::string Traduit(const MessageBilingue& texte);
 
 // Average character width in pixels of a font: the width of "xxxxxxxxxx" / 10, rounded.
 int TextSize(const QString& police, int taille);

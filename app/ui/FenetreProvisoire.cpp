@@ -9,7 +9,7 @@ namespace plio {
 
 namespace {
 
-constexpr MessageBilingue TexteEnPreparation {
+constexpr Legende TexteEnPreparation {
     "Cette fenêtre sera disponible dans une prochaine version de Plioscope.",
     "This window will be available in a coming version of Plioscope."
 };
@@ -17,9 +17,10 @@ constexpr MessageBilingue TexteEnPreparation {
 } // namespace
 
 FenetreProvisoire::FenetreProvisoire(
-    Contexte& c, const char* nomForme, MessageBilingue t, int largeur, int hauteur)
+    Contexte& c, const char* nomForme, Legende t, int largeur, int hauteur)
     : Fenetre(c, nomForme)
-    , titre(t) {
+    , titre(t)
+{
     DimensionneFenetre(largeur, hauteur);
     FondDeFenetre(QColor(232, 239, 228));
     cadreTitre = Cadre(20, 20, largeur - 40, 48, QColor(255, 236, 160), 10);
@@ -36,11 +37,12 @@ FenetreProvisoire::FenetreProvisoire(
     FaitLangue();
 }
 
-void FenetreProvisoire::FaitLangue() {
+void FenetreProvisoire::FaitLangue()
+{
     setWindowTitle(Texte(titre));
     cadreTitre->setText(Texte(titre));
     note->setText(Texte(TexteEnPreparation));
-    retour->setText(Texte(TexteRetour));
+    retour->setText(Texte(LegendesCommunes::Retour));
 }
 
 } // namespace plio

@@ -12,13 +12,13 @@ namespace plio {
 
 class FenetreProvisoire : public Fenetre {
 public:
-    FenetreProvisoire(Contexte& contexte, const char* nomForme, MessageBilingue titre,
+    FenetreProvisoire(Contexte& contexte, const char* nomForme, Legende titre,
         int largeur = LargeurConception, int hauteur = HauteurConception);
 
     void FaitLangue() override;
 
 private:
-    MessageBilingue titre;
+    Legende titre;
     TNLabel* cadreTitre;
     QLabel* note;
     QToolButton* retour;

@@ -25,21 +25,24 @@ namespace plio {
 Fenetres::Fenetres() = default;
 Fenetres::~Fenetres() = default;
 
-std::vector<Fenetre*> Fenetres::Toutes() const {
+std::vector<Fenetre*> Fenetres::Toutes() const
+{
     return { Form1.get(), Form2.get(), Form3.get(), Form4.get(), Form5.get(), Form6.get(),
         Form7.get(), Form9.get(), Form10.get(), Form11.get(), Form12.get(), Form13.get(),
         Form14.get(), Form15.get(), Form16.get(), Form17.get(), Form18.get(), Form19.get(),
         Form20.get() };
 }
 
-Fenetre* Fenetres::ParNom(std::string_view nom) const {
+Fenetre* Fenetres::ParNom(std::string_view nom) const
+{
     for (Fenetre* fenetre : Toutes())
         if (fenetre && fenetre->objectName() == QLatin1String(nom.data(), nom.size()))
             return fenetre;
     return nullptr;
 }
 
-std::unique_ptr<Fenetres> CreeFenetres(Contexte& contexte) {
+std::unique_ptr<Fenetres> CreeFenetres(Contexte& contexte)
+{
     auto f = std::make_unique<Fenetres>();
     contexte.fenetres = f.get();
     f->Form1 = std::make_unique<TForm1>(contexte);

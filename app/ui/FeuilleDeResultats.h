@@ -8,7 +8,9 @@ namespace plio {
 class TForm4 final : public FenetreProvisoire {
 public:
     explicit TForm4(Contexte& contexte)
-        : FenetreProvisoire(contexte, "TForm4", { "Feuille de résultats", "Result sheet" }) { }
+        : FenetreProvisoire(contexte, "TForm4", { "Feuille de résultats", "Result sheet" })
+    {
+    }
 };
 
 } // namespace plio

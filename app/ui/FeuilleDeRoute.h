@@ -8,7 +8,9 @@ namespace plio {
 class TForm18 final : public FenetreProvisoire {
 public:
     explicit TForm18(Contexte& contexte)
-        : FenetreProvisoire(contexte, "TForm18", { "Feuille de route", "Score sheet" }) { }
+        : FenetreProvisoire(contexte, "TForm18", { "Feuille de route", "Score sheet" })
+    {
+    }
 };
 
 } // namespace plio

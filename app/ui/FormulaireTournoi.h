@@ -9,7 +9,9 @@ class TForm9 final : public FenetreProvisoire {
 public:
     explicit TForm9(Contexte& contexte)
         : FenetreProvisoire(
-            contexte, "TForm9", { "Création d'une compétition", "Creation of a competition" }) { }
+            contexte, "TForm9", { "Création d'une compétition", "Creation of a competition" })
+    {
+    }
 };
 
 } // namespace plio

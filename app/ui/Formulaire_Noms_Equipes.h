@@ -8,8 +8,9 @@ namespace plio {
 class Tform16 final : public FenetreProvisoire {
 public:
     explicit Tform16(Contexte& contexte)
-        : FenetreProvisoire(
-            contexte, "Tform16", { "  Noms des joueurs", "  Name of the players" }) { }
+        : FenetreProvisoire(contexte, "Tform16", { "  Noms des joueurs", "  Name of the players" })
+    {
+    }
 };
 
 } // namespace plio

@@ -8,7 +8,9 @@ namespace plio {
 class TForm13 final : public FenetreProvisoire {
 public:
     explicit TForm13(Contexte& contexte)
-        : FenetreProvisoire(contexte, "TForm13", { "Envoyer un fichier", "Send a file" }) { }
+        : FenetreProvisoire(contexte, "TForm13", { "Envoyer un fichier", "Send a file" })
+    {
+    }
 };
 
 } // namespace plio

@@ -5,11 +5,13 @@
 namespace plio {
 
 TImage::TImage(QWidget* parent)
-    : QLabel(parent) {
+    : QLabel(parent)
+{
     setScaledContents(true);
 }
 
-void TImage::mouseReleaseEvent(QMouseEvent* evenement) {
+void TImage::mouseReleaseEvent(QMouseEvent* evenement)
+{
     if (evenement->button() == Qt::LeftButton && rect().contains(evenement->position().toPoint())
         && SurClic)
         SurClic();

@@ -9,7 +9,9 @@ class TForm20 final : public FenetreProvisoire {
 public:
     explicit TForm20(Contexte& contexte)
         : FenetreProvisoire(contexte, "TForm20",
-            { "Créez une liste de destinataires", "Createa list of recipients" }, 640, 420) { }
+            { "Créez une liste de destinataires", "Createa list of recipients" }, 640, 420)
+    {
+    }
 };
 
 } // namespace plio

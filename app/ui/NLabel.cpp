@@ -7,11 +7,13 @@
 
 namespace plio {
 
-int MargeCourbe(int courbe) {
+int MargeCourbe(int courbe)
+{
     return static_cast<int>(std::lround(courbe * 0.5 - courbe * 0.707106781186 * 0.5 + 1));
 }
 
-QPoint PositionTexte(QSize label, QSize texte, int courbe, Qt::Alignment alignement) {
+QPoint PositionTexte(QSize label, QSize texte, int courbe, Qt::Alignment alignement)
+{
     const int m = MargeCourbe(courbe);
     const int l = label.width();
     const int h = label.height();
@@ -30,31 +32,37 @@ QPoint PositionTexte(QSize label, QSize texte, int courbe, Qt::Alignment alignem
 
 TNLabel::TNLabel(QWidget* parent)
     : QLabel(parent)
-    , fond(QApplication::palette().color(QPalette::Button)) {
+    , fond(QApplication::palette().color(QPalette::Button))
+{
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void TNLabel::SetCourbe(int valeur) {
+void TNLabel::SetCourbe(int valeur)
+{
     courbe = valeur;
     update();
 }
 
-void TNLabel::SetCouleurContour(const QColor& couleur) {
+void TNLabel::SetCouleurContour(const QColor& couleur)
+{
     contour = couleur;
     update();
 }
 
-void TNLabel::SetCouleur(const QColor& couleur) {
+void TNLabel::SetCouleur(const QColor& couleur)
+{
     fond = couleur;
     update();
 }
 
-void TNLabel::SetAutoSize(bool actif) {
+void TNLabel::SetAutoSize(bool actif)
+{
     tailleAuto = actif;
     update();
 }
 
-void TNLabel::paintEvent(QPaintEvent* evenement) {
+void TNLabel::paintEvent(QPaintEvent* evenement)
+{
     if (Transparent()) {
         QLabel::paintEvent(evenement);
         return;

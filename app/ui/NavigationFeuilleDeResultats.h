@@ -8,7 +8,9 @@ namespace plio {
 class TForm3 final : public FenetreProvisoire {
 public:
     explicit TForm3(Contexte& contexte)
-        : FenetreProvisoire(contexte, "TForm3", { "Donne courante", "Current deal" }, 360, 300) { }
+        : FenetreProvisoire(contexte, "TForm3", { "Donne courante", "Current deal" }, 360, 300)
+    {
+    }
 };
 
 } // namespace plio

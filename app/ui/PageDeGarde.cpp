@@ -17,6 +17,8 @@
 #include "app/ui/SaisieDonnees.h"
 #include "app/ui/ScaleControls.h"
 #include "help/MiseAJour.h"
+#include "model/FichierLangue.h"
+#include "model/Score.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -27,15 +29,14 @@ namespace plio {
 
 namespace {
 
-constexpr MessageBilingue TexteSousTitre { "Le bridge de duplicate, donne par donne",
+constexpr Legende TexteSousTitre { "Le bridge de duplicate, donne par donne",
     "Duplicate bridge, deal by deal" };
-constexpr MessageBilingue TexteVersion { "Version du ", "Version of " };
-constexpr MessageBilingue BulleOuvrir { "Ouvre les fichiers .PBN.", "Opens .PBN files." };
-constexpr MessageBilingue BulleAide { "Aide", "Help" };
-constexpr MessageBilingue BulleFrancais { "Français", "Français" };
-constexpr MessageBilingue BulleAnglais { "English", "English" };
-constexpr MessageBilingue TitreTables { "Nombre de tables", "Number of tables" };
-constexpr MessageBilingue InviteTables { "Combien de tables jouent la donne ",
+constexpr Legende TexteVersion { "Version du ", "Version of " };
+constexpr Legende BulleOuvrir { "Ouvre les fichiers .PBN.", "Opens .PBN files." };
+constexpr Legende BulleAide { "Aide", "Help" };
+constexpr Legende BulleFrancais { "Français", "Français" };
+constexpr Legende BulleAnglais { "English", "English" };
+constexpr Legende InviteTables { "Combien de tables jouent la donne ",
     "How many tables do play the deal " };
 // Asked in French whatever the interface language.
 constexpr const char* QuestionMemeNombre = "Même nombre de tables pour toutes les autres donnes ?";
@@ -43,14 +44,16 @@ constexpr const char* QuestionMemeNombre = "Même nombre de tables pour toutes l
 const QColor CouleurCadre(255, 244, 200);
 const QColor CouleurPanneau(34, 92, 62);
 
-QString Libelle(int n) {
+QString Libelle(int n)
+{
     return QString::fromStdString(Message(n));
 }
 
 } // namespace
 
 TForm1::TForm1(Contexte& c)
-    : Fenetre(c, "TForm1") {
+    : Fenetre(c, "TForm1")
+{
     FixeDossiersEtLangue();
     PlaceControles();
     ScaleControls(this, contexte.facteurs);
@@ -59,18 +62,20 @@ TForm1::TForm1(Contexte& c)
     FaitLangue();
 }
 
-void TForm1::FixeDossiersEtLangue() {
+void TForm1::FixeDossiersEtLangue()
+{
     contexte.reps = FixeRepertoires(
         contexte.dossierDonneesUtilisateur, contexte.dossierProgramme, contexte.facteurs, Langue);
     // A first run finds neither the data folders nor the language file: they are made here
     // rather than letting the first read or write fail.
     PrepareDossiersDonnees(contexte.reps, contexte.systemeFrancais);
-    Langue = LitLangue(contexte.reps);
+    Langue = LitFichierLangue(CheminLangue(contexte.reps));
     ActualiseRepertoiresCartes(contexte.reps, contexte.facteurs, Langue);
     ChargeTextes(Langue);
 }
 
-QToolButton* TForm1::Bouton(int x, int y, int largeur, int hauteur) {
+QToolButton* TForm1::Bouton(int x, int y, int largeur, int hauteur)
+{
     auto* bouton = new QToolButton(this);
     bouton->setGeometry(x, y, largeur, hauteur);
     bouton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -83,7 +88,8 @@ QToolButton* TForm1::Bouton(int x, int y, int largeur, int hauteur) {
     return bouton;
 }
 
-void TForm1::PlaceControles() {
+void TForm1::PlaceControles()
+{
     // Design pixels of the 1024 x 768 layout; ScaleControls enlarges them afterwards.
     resize(contexte.facteurs.LargeurEchelle, contexte.facteurs.HauteurEchelle);
     FondDeFenetre(QColor(243, 240, 230));
@@ -165,7 +171,8 @@ void TForm1::PlaceControles() {
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
 }
 
-void TForm1::ChargeImages() {
+void TForm1::ChargeImages()
+{
     const auto icone = [this](QToolButton* bouton, const char* nom) {
         const QPixmap picture = Glyphe(nom);
         bouton->setIcon(picture);
@@ -183,7 +190,8 @@ void TForm1::ChargeImages() {
     Image3->setPixmap(Image("Tournoi.bmp"));
 }
 
-void TForm1::FaitLangue() {
+void TForm1::FaitLangue()
+{
     setWindowTitle(QStringLiteral("Plioscope"));
     sousTitre->setText(Texte(TexteSousTitre));
     version->setText(Texte(TexteVersion)
@@ -200,27 +208,29 @@ void TForm1::FaitLangue() {
     Image2->setToolTip(Texte(BulleAnglais));
 }
 
-void TForm1::Image1Click() {
+void TForm1::Image1Click()
+{
     ChangeLangue("french");
 }
 
-void TForm1::Image2Click() {
+void TForm1::Image2Click()
+{
     ChangeLangue("anglais");
 }
 
-void TForm1::ChangeLangue(std::string_view langue) {
+void TForm1::ChangeLangue(std::string_view langue)
+{
     if (Langue == langue) return;
     SpeedButton13Click();
-    Langue = langue;
-    EcritLangue(contexte.reps, Langue);
-    ChargeTextes(Langue);
+    plio::ChangeLangue(CheminLangue(contexte.reps), langue);
     ActualiseRepertoiresCartes(contexte.reps, contexte.facteurs, Langue);
     if (!contexte.fenetres) return;
     for (Fenetre* fenetre : contexte.fenetres->Toutes())
         if (fenetre) fenetre->FaitLangue();
 }
 
-void TForm1::SpeedButton13Click() {
+void TForm1::SpeedButton13Click()
+{
     ReinitialiseTournoi(Tournoi);
     // A competition that was read must not look read any more once the memory is emptied,
     // or a later open whose chooser is left without a choice would act on the old one.
@@ -238,13 +248,15 @@ void TForm1::SpeedButton13Click() {
         if (fenetre) fenetre->hide();
 }
 
-bool TForm1::ChoisitEtLitFichier() {
+bool TForm1::ChoisitEtLitFichier()
+{
     if (!contexte.fenetres || !contexte.fenetres->Form5) return false;
     contexte.fenetres->Form5->ChoisitFichierOuverture();
     return FichierCharge;
 }
 
-void TForm1::SpeedButton11Click() {
+void TForm1::SpeedButton11Click()
+{
     if (!contexte.MiseAJourVerifiee)
         VerifieUpdate(
             contexte.MiseAJourVerifiee, contexte.siteMiseAJour,
@@ -257,7 +269,8 @@ void TForm1::SpeedButton11Click() {
     contexte.fenetres->Form3->show();
 }
 
-void TForm1::SpeedButton5Click() {
+void TForm1::SpeedButton5Click()
+{
     SpeedButton13Click();
     if (!ChoisitEtLitFichier()) return;
     if (EtatFichier == "I") {
@@ -275,14 +288,23 @@ void TForm1::SpeedButton5Click() {
     contexte.fenetres->Form10->show();
 }
 
-void TForm1::SpeedButton1Click(int tag) {
+void TForm1::SpeedButton1Click(int tag)
+{
     if (tag != 2) return;
     if (EtatFichier == "D" || EtatFichier == "DF") {
         AnalyseAvecProgression(this, contexte, CompetitionCourante);
+    } else if (EtatFichier == "DA" || EtatFichier == "DFA") {
+        // The file keeps the tricks, not the contract scores drawn from them.
+        const int n = std::min<int>(Tournoi.NombreDonnes, static_cast<int>(Donnes.size()) - 1);
+        for (int donne = 1; donne <= n; ++donne)
+            for (int declarant = 1; declarant <= 4; ++declarant)
+                for (int strain = 1; strain <= 5; ++strain)
+                    CalculeScoresContrats(Donnes[donne], declarant, strain);
     }
 }
 
-void TForm1::SpeedButton4Click() {
+void TForm1::SpeedButton4Click()
+{
     SpeedButton13Click();
     if (!contexte.fenetres) return;
     contexte.dialogues.FenetreModale("TForm9");
@@ -290,7 +312,8 @@ void TForm1::SpeedButton4Click() {
     SequenceCreation();
 }
 
-void TForm1::SequenceCreation() {
+void TForm1::SequenceCreation()
+{
     Dialogues& d = contexte.dialogues;
     const int nombreDonnes
         = std::min<int>(Tournoi.NombreDonnes, static_cast<int>(Donnes.size()) - 1);
@@ -302,9 +325,9 @@ void TForm1::SequenceCreation() {
             b.Feuilles.resize(static_cast<std::size_t>(b.NombreFeuilles + 1));
     };
     const auto demandeTables = [&](int donne) {
-        const std::string invite = Traduit(InviteTables) + std::to_string(donne) + "?";
+        const std::string invite = InviteTables.Texte() + std::to_string(donne) + "?";
         fixeTables(Donnes[donne],
-            d.SaisieEntier(Traduit(TitreTables), invite, Tournoi.NombreTables)
+            d.SaisieEntier(LegendesCommunes::NombreDeTables.Texte(), invite, Tournoi.NombreTables)
                 .value_or(Tournoi.NombreTables));
     };
     if (nombreDonnes >= 1) {
@@ -328,16 +351,19 @@ void TForm1::SequenceCreation() {
     f.Form3->show();
 }
 
-void TForm1::SpeedButton2Click() {
+void TForm1::SpeedButton2Click()
+{
     hide();
     contexte.fenetres->Form13->show();
 }
 
-void TForm1::SpeedButton12Click() {
+void TForm1::SpeedButton12Click()
+{
     if (contexte.fenetres && contexte.fenetres->Form15) contexte.fenetres->Form15->Button2Click();
 }
 
-void TForm1::SpeedButton3Click() {
+void TForm1::SpeedButton3Click()
+{
     // Every command that changes the competition has already written its file: nothing to save.
     QApplication::closeAllWindows();
     QApplication::quit();

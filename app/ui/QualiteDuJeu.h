@@ -8,7 +8,9 @@ namespace plio {
 class TForm19 final : public FenetreProvisoire {
 public:
     explicit TForm19(Contexte& contexte)
-        : FenetreProvisoire(contexte, "TForm19", { "Qualité du jeu", "Quality of the play" }) { }
+        : FenetreProvisoire(contexte, "TForm19", { "Qualité du jeu", "Quality of the play" })
+    {
+    }
 };
 
 } // namespace plio

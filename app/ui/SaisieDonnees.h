@@ -8,7 +8,9 @@ namespace plio {
 class TForm2 final : public FenetreProvisoire {
 public:
     explicit TForm2(Contexte& contexte)
-        : FenetreProvisoire(contexte, "TForm2", { "Saisie des donnes", "Deal entry" }) { }
+        : FenetreProvisoire(contexte, "TForm2", { "Saisie des donnes", "Deal entry" })
+    {
+    }
 };
 
 } // namespace plio

@@ -13,17 +13,20 @@ namespace plio {
 
 namespace {
 
-int Arrondi(double x) {
+int Arrondi(double x)
+{
     return static_cast<int>(std::lround(x));
 }
 
-void EchelleBornes(QWidget* controle, const FacteursEcran& f) {
+void EchelleBornes(QWidget* controle, const FacteursEcran& f)
+{
     const QRect r = controle->geometry();
     controle->setGeometry(Arrondi(r.left() * f.EchelleX), Arrondi(r.top() * f.EchelleY),
         Arrondi(r.width() * f.EchelleX), Arrondi(r.height() * f.EchelleY));
 }
 
-void EchellePolice(QWidget* controle, double facteur) {
+void EchellePolice(QWidget* controle, double facteur)
+{
     QFont police = controle->font();
     if (police.pixelSize() > 0)
         police.setPixelSize(Arrondi(police.pixelSize() * facteur));
@@ -34,7 +37,8 @@ void EchellePolice(QWidget* controle, double facteur) {
 
 } // namespace
 
-void ScaleControls(QWidget* fenetre, const FacteursEcran& f) {
+void ScaleControls(QWidget* fenetre, const FacteursEcran& f)
+{
     for (QWidget* controle : fenetre->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (auto* picture = dynamic_cast<TImage*>(controle)) {
             if (picture->Tag >= 100) continue;

@@ -10,7 +10,8 @@ namespace {
 
 class AfficheRepertoireTest : public FenetresFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FenetresFixture::SetUp();
         Demarre();
         fichiers = contexte.reps.RepertoireFichiers;
@@ -31,11 +32,13 @@ protected:
     }
 
     TForm5& Chooser() { return *fenetres->Form5; }
-    QStringList Liste(const std::string& dossier) {
+    QStringList Liste(const std::string& dossier)
+    {
         Chooser().ChoisitDossier(QString::fromStdString(dossier));
         return Chooser().FichiersAffiches();
     }
-    void Choisit(const std::string& dossier, const char* nom) {
+    void Choisit(const std::string& dossier, const char* nom)
+    {
         Chooser().ChoisitDossier(QString::fromStdString(dossier));
         Chooser().SelectionneFichier(QString::fromLatin1(nom));
         Chooser().Selectionne();
@@ -45,7 +48,8 @@ protected:
     std::vector<std::string> lus;
 };
 
-TEST_F(AfficheRepertoireTest, FiltersFollowTheFolderAndStayElsewhere) {
+TEST_F(AfficheRepertoireTest, FiltersFollowTheFolderAndStayElsewhere)
+{
     EXPECT_EQ(Liste(ailleurs).join(','), "Archive.zip,Import.pbn,Lettre.doc");
     EXPECT_EQ(Liste(fichiers).join(','), "Club.pbn,Match.PBN");
     EXPECT_EQ(Liste(ailleurs).join(','), "Import.pbn");
@@ -54,7 +58,8 @@ TEST_F(AfficheRepertoireTest, FiltersFollowTheFolderAndStayElsewhere) {
     EXPECT_EQ(Chooser().Filtre().toStdString(), "*.txt");
 }
 
-TEST_F(AfficheRepertoireTest, ACompetitionFileIsReadInOpeningModeOnly) {
+TEST_F(AfficheRepertoireTest, ACompetitionFileIsReadInOpeningModeOnly)
+{
     Chooser().Prepare(fichiers, true);
     Chooser().show();
     Choisit(fichiers, "Club.pbn");
@@ -67,14 +72,16 @@ TEST_F(AfficheRepertoireTest, ACompetitionFileIsReadInOpeningModeOnly) {
     EXPECT_EQ(lus.size(), 1u);
 }
 
-TEST_F(AfficheRepertoireTest, ARecipientListIsRememberedByName) {
+TEST_F(AfficheRepertoireTest, ARecipientListIsRememberedByName)
+{
     Chooser().Prepare(destinataires, false);
     Choisit(destinataires, "Amis.txt");
     EXPECT_EQ(Tournoi.ListeChoisie, "Amis.txt");
     EXPECT_TRUE(lus.empty());
 }
 
-TEST_F(AfficheRepertoireTest, NoSelectionChoosesNothing) {
+TEST_F(AfficheRepertoireTest, NoSelectionChoosesNothing)
+{
     Tournoi.NomFichier = "ancien.pbn";
     Chooser().Prepare(fichiers, true);
     Chooser().Selectionne();
@@ -82,7 +89,8 @@ TEST_F(AfficheRepertoireTest, NoSelectionChoosesNothing) {
     EXPECT_TRUE(lus.empty());
 }
 
-TEST_F(AfficheRepertoireTest, ACompetitionFileFromElsewhereIsCopiedThenRead) {
+TEST_F(AfficheRepertoireTest, ACompetitionFileFromElsewhereIsCopiedThenRead)
+{
     Chooser().Prepare(fichiers, true);
     Choisit(ailleurs, "Import.pbn");
     const std::string copie = fichiers + "/Import.pbn";
@@ -92,7 +100,8 @@ TEST_F(AfficheRepertoireTest, ACompetitionFileFromElsewhereIsCopiedThenRead) {
     EXPECT_TRUE(dialogues.messages.empty());
 }
 
-TEST_F(AfficheRepertoireTest, ReplacingAnExistingCompetitionFileIsAskedFirst) {
+TEST_F(AfficheRepertoireTest, ReplacingAnExistingCompetitionFileIsAskedFirst)
+{
     EcritFichier(fichiers + "/Import.pbn", "existant");
     Chooser().Prepare(fichiers, true);
 
@@ -109,7 +118,8 @@ TEST_F(AfficheRepertoireTest, ReplacingAnExistingCompetitionFileIsAskedFirst) {
     EXPECT_EQ(lus, (std::vector<std::string> { fichiers + "/Import.pbn" }));
 }
 
-TEST_F(AfficheRepertoireTest, AnArchiveIsRememberedButNeverRead) {
+TEST_F(AfficheRepertoireTest, AnArchiveIsRememberedButNeverRead)
+{
     // A chooser that never met the competition folder still shows every file.
     Choisit(ailleurs, "Archive.zip");
     EXPECT_EQ(Tournoi.NomFichier, ailleurs + "/Archive.zip");
@@ -117,7 +127,8 @@ TEST_F(AfficheRepertoireTest, AnArchiveIsRememberedButNeverRead) {
     EXPECT_FALSE(std::filesystem::exists(fichiers + "/Archive.zip"));
 }
 
-TEST_F(AfficheRepertoireTest, MailModeGivesThePathAndRestoresTheCurrentFile) {
+TEST_F(AfficheRepertoireTest, MailModeGivesThePathAndRestoresTheCurrentFile)
+{
     Tournoi.NomFichier = "courant.pbn";
     dialogues.pendantModale = [this](const std::string&) {
         Chooser().SelectionneFichier(QStringLiteral("Club.pbn"));

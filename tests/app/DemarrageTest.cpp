@@ -2,6 +2,7 @@
 
 #include "app/ui/Fenetre.h"
 #include "app/ui/PageDeGarde.h"
+#include "model/FichierLangue.h"
 
 #include <filesystem>
 
@@ -18,7 +19,8 @@ struct Ecran {
 
 class FacteursEcranTest : public FenetresFixture, public testing::WithParamInterface<Ecran> { };
 
-TEST_P(FacteursEcranTest, FactorsAndPictureSetsFollowTheScreen) {
+TEST_P(FacteursEcranTest, FactorsAndPictureSetsFollowTheScreen)
+{
     const Ecran& e = GetParam();
     const FacteursEcran f = CalculeFacteursEcran(e.largeur, e.hauteur);
     EXPECT_DOUBLE_EQ(f.EchelleX, e.echelleX);
@@ -47,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(QuatreEcrans, FacteursEcranTest,
         Ecran { 1920, 1080, 1.875, 1.40625, 1.40625, "Images_SXGA", "Cartes_125", 125, 80 },
         Ecran { 1280, 1024, 1.25, 1024.0 / 768, 1.25, "Images_XGA", "Cartes_125", 125, 80 }));
 
-TEST(FacteursEcran, XgaModeAboveThirtyFivePercentTakesTheLargestCards) {
+TEST(FacteursEcran, XgaModeAboveThirtyFivePercentTakesTheLargestCards)
+{
     // EchelleY 1.40625 but EchelleX only 1.25: not SXGA, and too tall for the 125 set.
     const FacteursEcran f = CalculeFacteursEcran(1280, 1080);
     EXPECT_EQ(f.ModeEcran, "XGA");
@@ -57,7 +60,8 @@ TEST(FacteursEcran, XgaModeAboveThirtyFivePercentTakesTheLargestCards) {
 
 using PremierLancement = FenetresFixture;
 
-TEST_F(PremierLancement, CreatesTheDataFoldersAndALanguageFileInTheSystemLanguage) {
+TEST_F(PremierLancement, CreatesTheDataFoldersAndALanguageFileInTheSystemLanguage)
+{
     for (const bool francais : { true, false }) {
         QTemporaryDir vide;
         const Repertoires r
@@ -66,24 +70,27 @@ TEST_F(PremierLancement, CreatesTheDataFoldersAndALanguageFileInTheSystemLanguag
         for (const auto& dossier : { r.RepertoireFichiers, r.RepertoireTexte, r.RepertoireMail })
             EXPECT_TRUE(std::filesystem::is_directory(dossier)) << dossier;
         EXPECT_EQ(LitFichier(CheminLangue(r)), francais ? "french\n" : "anglais\n");
-        EXPECT_EQ(LitLangue(r), francais ? "french" : "anglais");
+        EXPECT_EQ(LitFichierLangue(CheminLangue(r)), francais ? "french" : "anglais");
     }
 }
 
-TEST_F(PremierLancement, KeepsAnExistingLanguageFile) {
+TEST_F(PremierLancement, KeepsAnExistingLanguageFile)
+{
     Demarre("anglais");
     EXPECT_EQ(Langue, "anglais");
     EXPECT_EQ(LitFichier(CheminLangue(contexte.reps)), "anglais\n");
 }
 
-TEST_F(PremierLancement, StartsWithNoDataFolderAtAll) {
+TEST_F(PremierLancement, StartsWithNoDataFolderAtAll)
+{
     Demarre("");
     EXPECT_TRUE(std::filesystem::is_directory(contexte.reps.RepertoireFichiers));
     EXPECT_TRUE(Langue == "french" || Langue == "anglais");
-    EXPECT_EQ(LitLangue(contexte.reps), Langue);
+    EXPECT_EQ(LitFichierLangue(CheminLangue(contexte.reps)), Langue);
 }
 
-TEST_F(PremierLancement, DataFolderComesFromTheAppdataVariable) {
+TEST_F(PremierLancement, DataFolderComesFromTheAppdataVariable)
+{
     Demarre();
     const std::string racine = donnees.path().toStdString() + "/Plioscope";
     EXPECT_EQ(contexte.reps.RepertoireDonnees, racine);
@@ -94,7 +101,8 @@ TEST_F(PremierLancement, DataFolderComesFromTheAppdataVariable) {
     EXPECT_EQ(contexte.reps.RepertoireSons, std::string(PLIO_INSTALLATION_DIR) + "/Sons/");
 }
 
-TEST_F(PremierLancement, CreatesTheNineteenWindowsInOrderTitleFirst) {
+TEST_F(PremierLancement, CreatesTheNineteenWindowsInOrderTitleFirst)
+{
     Demarre();
     QStringList noms;
     for (const Fenetre* f : fenetres->Toutes())
@@ -104,7 +112,8 @@ TEST_F(PremierLancement, CreatesTheNineteenWindowsInOrderTitleFirst) {
         "TForm13 TForm14 TForm15 Tform16 TForm17 TForm18 TForm19 TForm20");
 }
 
-TEST_F(PremierLancement, SoundSwitchAndSoundsAreInstalled) {
+TEST_F(PremierLancement, SoundSwitchAndSoundsAreInstalled)
+{
     Demarre();
     EXPECT_EQ(LitFichier(contexte.reps.RepertoireSons + "Jeu/son.txt"), "son\n");
     for (const char* son :
@@ -113,7 +122,8 @@ TEST_F(PremierLancement, SoundSwitchAndSoundsAreInstalled) {
         EXPECT_GT(std::filesystem::file_size(contexte.reps.RepertoireSons + son), 1000u) << son;
 }
 
-TEST(TextSize, IsTheAverageWidthOfAnX) {
+TEST(TextSize, IsTheAverageWidthOfAnX)
+{
     const int petite = TextSize(QStringLiteral("DejaVu Sans"), 10);
     const int grande = TextSize(QStringLiteral("DejaVu Sans"), 30);
     EXPECT_GT(petite, 0);

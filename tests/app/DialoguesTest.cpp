@@ -5,7 +5,8 @@
 namespace plio {
 namespace {
 
-TEST(SaisieEntier, RefusesNonNumbersAndAsksAgain) {
+TEST(SaisieEntier, RefusesNonNumbersAndAsksAgain)
+{
     Langue = "anglais";
     DialoguesScriptes d;
     d.saisies = { "trois", "3.5", " 12 " };
@@ -16,7 +17,8 @@ TEST(SaisieEntier, RefusesNonNumbersAndAsksAgain) {
     Langue = "french";
 }
 
-TEST(SaisieEntier, CancelGivesNothingAndNoAnswerGivesTheProposal) {
+TEST(SaisieEntier, CancelGivesNothingAndNoAnswerGivesTheProposal)
+{
     DialoguesScriptes d;
     d.saisies = { std::nullopt };
     EXPECT_EQ(d.SaisieEntier("t", "i", 4), std::nullopt);
@@ -24,7 +26,8 @@ TEST(SaisieEntier, CancelGivesNothingAndNoAnswerGivesTheProposal) {
     EXPECT_TRUE(d.messages.empty());
 }
 
-TEST(EntierDe, AcceptsWholeNumbersOnly) {
+TEST(EntierDe, AcceptsWholeNumbersOnly)
+{
     EXPECT_EQ(Dialogues::EntierDe("-3"), -3);
     EXPECT_EQ(Dialogues::EntierDe("  42"), 42);
     for (const char* faux : { "", " ", "4x", "x4", "1 2", "99999999999" })

@@ -12,7 +12,8 @@ namespace {
 
 using FeedbackMailTest = FenetresFixture;
 
-TEST_F(FeedbackMailTest, MemoAndLabelShowTheTextModallyOverTheDealWindow) {
+TEST_F(FeedbackMailTest, MemoAndLabelShowTheTextModallyOverTheDealWindow)
+{
     Demarre();
     TForm7& retour = *fenetres->Form7;
     fenetres->Form2->setGeometry(100, 50, 800, 600);

@@ -7,19 +7,22 @@
 
 namespace plio::test {
 
-void FenetresFixture::SetUp() {
+void FenetresFixture::SetUp()
+{
     ASSERT_TRUE(donnees.isValid());
     qputenv("appdata", donnees.path().toLocal8Bit());
     CompetitionCourante = Competition {};
     Langue = "french";
 }
 
-void FenetresFixture::TearDown() {
+void FenetresFixture::TearDown()
+{
     fenetres.reset();
     qunsetenv("appdata");
 }
 
-void FenetresFixture::Demarre(const std::string& langue, QSize ecran) {
+void FenetresFixture::Demarre(const std::string& langue, QSize ecran)
+{
     if (!langue.empty()) {
         const std::string texte = donnees.filePath(QStringLiteral("Plioscope/Texte")).toStdString();
         std::filesystem::create_directories(texte);
@@ -28,14 +31,16 @@ void FenetresFixture::Demarre(const std::string& langue, QSize ecran) {
     fenetres = plio::Demarre(contexte, ecran, PLIO_INSTALLATION_DIR);
 }
 
-std::string FenetresFixture::LitFichier(const std::string& chemin) const {
+std::string FenetresFixture::LitFichier(const std::string& chemin) const
+{
     std::ifstream fichier(chemin);
     std::stringstream contenu;
     contenu << fichier.rdbuf();
     return contenu.str();
 }
 
-void FenetresFixture::EcritFichier(const std::string& chemin, const std::string& contenu) const {
+void FenetresFixture::EcritFichier(const std::string& chemin, const std::string& contenu) const
+{
     std::ofstream(chemin) << contenu;
 }
 

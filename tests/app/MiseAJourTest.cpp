@@ -15,7 +15,8 @@ namespace {
 // body, and counts the requests.
 class SiteLocal {
 public:
-    SiteLocal(QByteArray corps, int statut = 200) {
+    SiteLocal(QByteArray corps, int statut = 200)
+    {
         serveur.listen(QHostAddress::LocalHost);
         QObject::connect(&serveur, &QTcpServer::newConnection, [this, corps, statut] {
             while (QTcpSocket* client = serveur.nextPendingConnection()) {
@@ -32,7 +33,8 @@ public:
             }
         });
     }
-    std::string Racine() const {
+    std::string Racine() const
+    {
         return "http://127.0.0.1:" + std::to_string(serveur.serverPort()) + "/site/";
     }
 
@@ -41,7 +43,8 @@ public:
 };
 
 // A loopback port that refuses connections: nothing listens there any more.
-std::string RacineHorsLigne() {
+std::string RacineHorsLigne()
+{
     QTcpServer ferme;
     ferme.listen(QHostAddress::LocalHost);
     const auto port = ferme.serverPort();
@@ -55,7 +58,8 @@ protected:
     const std::string annonce { MessageMiseAJour };
 };
 
-TEST_F(MiseAJourTest, OfflineShowsNothingAndTheChooserOpens) {
+TEST_F(MiseAJourTest, OfflineShowsNothingAndTheChooserOpens)
+{
     Demarre();
     contexte.siteMiseAJour = RacineHorsLigne();
     OuvreUnFichier();
@@ -72,7 +76,8 @@ struct CasDate {
 
 class DatePubliee : public MiseAJourTest, public testing::WithParamInterface<CasDate> { };
 
-TEST_P(DatePubliee, OnlyAnExactlyEqualDateIsSilent) {
+TEST_P(DatePubliee, OnlyAnExactlyEqualDateIsSilent)
+{
     const CasDate& cas = GetParam();
     SiteLocal site(cas.corps, cas.statut);
     Demarre();
@@ -93,12 +98,14 @@ INSTANTIATE_TEST_SUITE_P(Reponses, DatePubliee,
         CasDate { "12-08-2013\r\n", 200, true }, CasDate { "01-02-2020", 200, true },
         CasDate { "12-08-2013", 404, false }, CasDate { "", 500, false }));
 
-TEST(AdresseMiseAJour, FollowsTheSiteRoot) {
+TEST(AdresseMiseAJour, FollowsTheSiteRoot)
+{
     EXPECT_EQ(AdresseMiseAJour("http://h/p/"), "http://h/p/Fichiers_TXT/PlioscopeDate.txt");
     EXPECT_EQ(AdresseMiseAJour("http://h"), "http://h/Fichiers_TXT/PlioscopeDate.txt");
 }
 
-TEST(TelechargeTexte, GivesUpAfterTheTimeLimit) {
+TEST(TelechargeTexte, GivesUpAfterTheTimeLimit)
+{
     // A server that accepts the connection and never answers.
     QTcpServer muet;
     muet.listen(QHostAddress::LocalHost);
@@ -107,7 +114,8 @@ TEST(TelechargeTexte, GivesUpAfterTheTimeLimit) {
     EXPECT_EQ(reponse, std::nullopt);
 }
 
-TEST(VerifieUpdate, NoSiteMeansNoRequest) {
+TEST(VerifieUpdate, NoSiteMeansNoRequest)
+{
     bool verifiee = false;
     int appels = 0;
     DialoguesScriptes d;

@@ -7,13 +7,15 @@
 namespace plio {
 namespace {
 
-TEST(TNLabel, MarginKeepsTextClearOfTheCorners) {
+TEST(TNLabel, MarginKeepsTextClearOfTheCorners)
+{
     const std::pair<int, int> cas[] = { { 0, 1 }, { 5, 2 }, { 8, 2 }, { 10, 2 }, { 20, 4 } };
     for (const auto& [courbe, marge] : cas)
         EXPECT_EQ(MargeCourbe(courbe), marge) << courbe;
 }
 
-TEST(TNLabel, TextPositionByAlignment) {
+TEST(TNLabel, TextPositionByAlignment)
+{
     const QSize label(100, 40);
     const QSize texte(30, 12);
     struct Cas {
@@ -34,12 +36,14 @@ TEST(TNLabel, TextPositionByAlignment) {
     EXPECT_EQ(PositionTexte({ 101, 41 }, { 31, 13 }, 20, Qt::AlignCenter), QPoint(35, 14));
 }
 
-TEST(TNLabel, CentredCaptionWiderThanTheLabelStartsLeftOfTheMargin) {
+TEST(TNLabel, CentredCaptionWiderThanTheLabelStartsLeftOfTheMargin)
+{
     const QPoint p = PositionTexte({ 60, 30 }, { 80, 12 }, 10, Qt::AlignCenter);
     EXPECT_LT(p.x(), MargeCourbe(10));
 }
 
-QImage Rendu(TNLabel& label) {
+QImage Rendu(TNLabel& label)
+{
     label.resize(120, 50);
     QImage image(label.size(), QImage::Format_ARGB32);
     image.fill(Qt::magenta);
@@ -47,7 +51,8 @@ QImage Rendu(TNLabel& label) {
     return image;
 }
 
-TEST(TNLabel, PaintsAFilledRoundedFrame) {
+TEST(TNLabel, PaintsAFilledRoundedFrame)
+{
     TNLabel label;
     label.SetCouleur(QColor(0, 200, 0));
     label.SetCouleurContour(Qt::blue);
@@ -67,7 +72,8 @@ TEST(TNLabel, PaintsAFilledRoundedFrame) {
     EXPECT_LT(coin.green(), 80);
 }
 
-TEST(TNLabel, TransparentLabelDrawsNoFrame) {
+TEST(TNLabel, TransparentLabelDrawsNoFrame)
+{
     TNLabel label;
     label.SetCouleur(QColor());
     label.setAttribute(Qt::WA_TranslucentBackground);
@@ -77,7 +83,8 @@ TEST(TNLabel, TransparentLabelDrawsNoFrame) {
     EXPECT_NE(image.pixelColor(60, 25), QApplication::palette().color(QPalette::Button));
 }
 
-TEST(TNLabel, AutomaticSizingFitsTheCaptionAndMargins) {
+TEST(TNLabel, AutomaticSizingFitsTheCaptionAndMargins)
+{
     TNLabel label;
     label.SetCourbe(20);
     label.setText(QStringLiteral("Plioscope"));

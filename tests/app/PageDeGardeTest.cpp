@@ -20,7 +20,8 @@ namespace {
 class PageDeGardeTest : public FenetresFixture {
 protected:
     // The user picks "Club.pbn" in the chooser; reading it gives the given file state.
-    void ChoisitUnFichierDansEtat(const std::string& etat) {
+    void ChoisitUnFichierDansEtat(const std::string& etat)
+    {
         EcritFichier(contexte.reps.RepertoireFichiers + "/Club.pbn", "% PBN\n");
         contexte.chargeFichierPBN = [etat](Competition& c) {
             c.EtatFichier = etat;
@@ -36,7 +37,8 @@ protected:
     }
 };
 
-TEST_F(PageDeGardeTest, LanguageSwitchRewritesTheFileAndEveryWindowsTexts) {
+TEST_F(PageDeGardeTest, LanguageSwitchRewritesTheFileAndEveryWindowsTexts)
+{
     Demarre("french");
     TForm1& titre = *fenetres->Form1;
     EXPECT_EQ(titre.SpeedButton3->text().toStdString(), "Quitter");
@@ -64,7 +66,8 @@ TEST_F(PageDeGardeTest, LanguageSwitchRewritesTheFileAndEveryWindowsTexts) {
     EXPECT_EQ(titre.SpeedButton3->text().toStdString(), "Quitter");
 }
 
-TEST_F(PageDeGardeTest, SwitchingToTheLanguageInUseChangesNothing) {
+TEST_F(PageDeGardeTest, SwitchingToTheLanguageInUseChangesNothing)
+{
     Demarre("anglais");
     const std::string fichier = CheminLangue(contexte.reps);
     EcritFichier(fichier, "anglais\r\n"); // a mark that a rewrite would remove
@@ -74,7 +77,8 @@ TEST_F(PageDeGardeTest, SwitchingToTheLanguageInUseChangesNothing) {
     EXPECT_EQ(Tournoi.NomCompetition, "Club");
 }
 
-TEST_F(PageDeGardeTest, InitialiseEmptiesTheCompetitionAndHidesTheEntryWindows) {
+TEST_F(PageDeGardeTest, InitialiseEmptiesTheCompetitionAndHidesTheEntryWindows)
+{
     Demarre();
     fenetres->Form1->show();
     for (QWidget* w : { static_cast<QWidget*>(fenetres->Form2.get()),
@@ -98,7 +102,8 @@ TEST_F(PageDeGardeTest, InitialiseEmptiesTheCompetitionAndHidesTheEntryWindows) 
     EXPECT_TRUE(fenetres->Form1->isVisible());
 }
 
-TEST_F(PageDeGardeTest, OpenReadsTheChosenFileAndShowsTheSheetWindows) {
+TEST_F(PageDeGardeTest, OpenReadsTheChosenFileAndShowsTheSheetWindows)
+{
     Demarre();
     fenetres->Form1->show();
     ChoisitUnFichierDansEtat("D");
@@ -109,7 +114,8 @@ TEST_F(PageDeGardeTest, OpenReadsTheChosenFileAndShowsTheSheetWindows) {
     EXPECT_FALSE(fenetres->Form1->isVisible());
 }
 
-TEST_F(PageDeGardeTest, OpenWithNoChoiceStaysOnTheTitleWindow) {
+TEST_F(PageDeGardeTest, OpenWithNoChoiceStaysOnTheTitleWindow)
+{
     Demarre();
     fenetres->Form1->show();
     FichierCharge = true; // left over from an earlier file
@@ -128,7 +134,8 @@ struct CasAnalyse {
 
 class AnalyseParEtat : public PageDeGardeTest, public testing::WithParamInterface<CasAnalyse> { };
 
-TEST_P(AnalyseParEtat, MessageSolverAndAnalysisWindowFollowTheFileState) {
+TEST_P(AnalyseParEtat, MessageSolverAndAnalysisWindowFollowTheFileState)
+{
     const CasAnalyse& cas = GetParam();
     Demarre();
     fenetres->Form1->show();
@@ -146,6 +153,10 @@ TEST_P(AnalyseParEtat, MessageSolverAndAnalysisWindowFollowTheFileState) {
     if (cas.message >= 0) attendus.push_back(Message(cas.message));
     EXPECT_EQ(dialogues.messages, attendus);
     EXPECT_EQ(donnesAnalysees, cas.solveur ? 2 : 0);
+    // An analysed file keeps its tricks only: the contract scores are drawn from them again
+    // (no trick at all: one no trump by South goes seven down).
+    const bool recalcule = std::string(cas.etat) == "DA" || std::string(cas.etat) == "DFA";
+    EXPECT_EQ(Donnes[2].ScoreContrat[1][5][1] != 0, recalcule);
     EXPECT_EQ(fenetres->Form10->isVisible(), cas.fenetreAnalyse);
     EXPECT_EQ(fenetres->Form1->isVisible(), !cas.fenetreAnalyse);
 }
@@ -155,7 +166,8 @@ INSTANTIATE_TEST_SUITE_P(Etats, AnalyseParEtat,
         CasAnalyse { "DA", 42, false, true }, CasAnalyse { "DF", 43, true, true },
         CasAnalyse { "DFA", -1, false, true }));
 
-TEST_F(PageDeGardeTest, CreationAsksTheTablesOfEveryBoardAndOpensTheEntryWindows) {
+TEST_F(PageDeGardeTest, CreationAsksTheTablesOfEveryBoardAndOpensTheEntryWindows)
+{
     Demarre("anglais");
     fenetres->Form1->show();
     dialogues.pendantModale = [](const std::string& fenetre) {
@@ -182,7 +194,8 @@ TEST_F(PageDeGardeTest, CreationAsksTheTablesOfEveryBoardAndOpensTheEntryWindows
     EXPECT_FALSE(fenetres->Form1->isVisible());
 }
 
-TEST_F(PageDeGardeTest, CreationCanGiveEveryBoardTheFirstBoardsTables) {
+TEST_F(PageDeGardeTest, CreationCanGiveEveryBoardTheFirstBoardsTables)
+{
     Demarre();
     dialogues.pendantModale = [](const std::string& fenetre) {
         if (fenetre != "TForm9") return;
@@ -200,7 +213,8 @@ TEST_F(PageDeGardeTest, CreationCanGiveEveryBoardTheFirstBoardsTables) {
         EXPECT_EQ(Donnes[k].NombreFeuilles, 3) << k;
 }
 
-TEST_F(PageDeGardeTest, CreationLeftWithoutAFileNameStops) {
+TEST_F(PageDeGardeTest, CreationLeftWithoutAFileNameStops)
+{
     Demarre();
     fenetres->Form1->show();
     fenetres->Form1->SpeedButton4->click();
@@ -208,7 +222,8 @@ TEST_F(PageDeGardeTest, CreationLeftWithoutAFileNameStops) {
     EXPECT_TRUE(fenetres->Form1->isVisible());
 }
 
-TEST_F(PageDeGardeTest, HelpOpensTheInstalledGuideAndSendOpensTheMailWindow) {
+TEST_F(PageDeGardeTest, HelpOpensTheInstalledGuideAndSendOpensTheMailWindow)
+{
     Demarre();
     std::vector<std::string> ouverts;
     contexte.ouvreDocument = [&](const std::string& chemin) { ouverts.push_back(chemin); };
@@ -227,7 +242,8 @@ TEST_F(PageDeGardeTest, HelpOpensTheInstalledGuideAndSendOpensTheMailWindow) {
     EXPECT_FALSE(mail->isVisible());
 }
 
-TEST_F(PageDeGardeTest, TitleWindowShowsItsPicturesAndScalesItsControls) {
+TEST_F(PageDeGardeTest, TitleWindowShowsItsPicturesAndScalesItsControls)
+{
     Demarre("french", QSize(1920, 1080));
     const TForm1& titre = *fenetres->Form1;
     EXPECT_FALSE(titre.Image1->pixmap().isNull());
@@ -237,7 +253,8 @@ TEST_F(PageDeGardeTest, TitleWindowShowsItsPicturesAndScalesItsControls) {
     EXPECT_EQ(titre.SpeedButton4->geometry(), QRect(1500, 77, 383, 65));
 }
 
-TEST_F(PageDeGardeTest, MissingPicturesLeaveTheControlsEmpty) {
+TEST_F(PageDeGardeTest, MissingPicturesLeaveTheControlsEmpty)
+{
     QTemporaryDir programme;
     fenetres = plio::Demarre(contexte, QSize(1024, 768), programme.path().toStdString());
     EXPECT_TRUE(fenetres->Form1->Image3->pixmap().isNull());

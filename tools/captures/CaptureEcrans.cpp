@@ -24,7 +24,8 @@
 
 namespace {
 
-void Attend(int ms) {
+void Attend(int ms)
+{
     QElapsedTimer chrono;
     chrono.start();
     while (chrono.elapsed() < ms)
@@ -33,7 +34,8 @@ void Attend(int ms) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     if (argc < 2 || argc > 3) {

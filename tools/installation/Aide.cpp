@@ -10,7 +10,8 @@
 
 namespace plio::installation {
 
-bool EcritAide(const QString& guideMarkdown, const QString& fichierPdf) {
+bool EcritAide(const QString& guideMarkdown, const QString& fichierPdf)
+{
     QFile source(guideMarkdown);
     if (!source.open(QIODevice::ReadOnly)) return false;
     QDir().mkpath(QFileInfo(fichierPdf).absolutePath());

@@ -9,7 +9,8 @@ namespace plio::installation {
 
 namespace {
 
-QString Index(int rang, bool francais) {
+QString Index(int rang, bool francais)
+{
     static const char* const francaisLettres[]
         = { "2", "3", "4", "5", "6", "7", "8", "9", "10", "V", "D", "R", "A" };
     static const char* const anglaisLettres[]
@@ -18,7 +19,8 @@ QString Index(int rang, bool francais) {
 }
 
 // Pips of the number cards on a 3 x 7 grid (column, row), as on printed cards.
-const std::vector<std::pair<int, int>>& Points(int valeur) {
+const std::vector<std::pair<int, int>>& Points(int valeur)
+{
     static const std::vector<std::vector<std::pair<int, int>>> dispositions {
         {},
         { { 1, 3 } },
@@ -39,11 +41,13 @@ const std::vector<std::pair<int, int>>& Points(int valeur) {
 
 } // namespace
 
-QColor CouleurDe(int couleur) {
+QColor CouleurDe(int couleur)
+{
     return (couleur == 2 || couleur == 3) ? QColor(200, 20, 30) : QColor(20, 20, 20);
 }
 
-void DessineSymbole(QPainter& peintre, int couleur, QRectF c) {
+void DessineSymbole(QPainter& peintre, int couleur, QRectF c)
+{
     peintre.save();
     peintre.setPen(Qt::NoPen);
     peintre.setBrush(CouleurDe(couleur));
@@ -96,7 +100,8 @@ void DessineSymbole(QPainter& peintre, int couleur, QRectF c) {
     peintre.restore();
 }
 
-QImage DessineCarte(int couleur, int rang, int hauteur, bool francais, bool surlignee) {
+QImage DessineCarte(int couleur, int rang, int hauteur, bool francais, bool surlignee)
+{
     const int largeur = static_cast<int>(std::lround(hauteur * 0.7));
     QImage image(largeur, hauteur, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -165,7 +170,8 @@ QImage DessineCarte(int couleur, int rang, int hauteur, bool francais, bool surl
     return image;
 }
 
-QImage DessineDos(int largeur, int hauteur) {
+QImage DessineDos(int largeur, int hauteur)
+{
     QImage image(largeur, hauteur, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -188,7 +194,8 @@ QImage DessineDos(int largeur, int hauteur) {
     return image;
 }
 
-bool EcritCartes(const QString& dossierCartes) {
+bool EcritCartes(const QString& dossierCartes)
+{
     bool ok = true;
     for (int hauteur : { 100, 125, 150 })
         for (bool francais : { true, false }) {

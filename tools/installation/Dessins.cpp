@@ -37,7 +37,8 @@ const QColor Vulnerable(210, 40, 40);
 const QColor NonVulnerable(60, 160, 80);
 
 // A rounded coloured tile: the common ground of the button pictures.
-void Pastille(QPainter& p, QRectF r, QColor couleur) {
+void Pastille(QPainter& p, QRectF r, QColor couleur)
+{
     QLinearGradient degrade(r.topLeft(), r.bottomLeft());
     degrade.setColorAt(0, couleur.lighter(125));
     degrade.setColorAt(1, couleur.darker(110));
@@ -48,7 +49,8 @@ void Pastille(QPainter& p, QRectF r, QColor couleur) {
 }
 
 void Glyphe(QPainter& p, QRectF r, const QString& texte, QColor couleur = Qt::white,
-    double taille = 0.62, bool gras = false) {
+    double taille = 0.62, bool gras = false)
+{
     QFont police(QStringLiteral("DejaVu Sans"));
     police.setPixelSize(std::max(6, static_cast<int>(r.height() * taille)));
     police.setBold(gras);
@@ -57,14 +59,16 @@ void Glyphe(QPainter& p, QRectF r, const QString& texte, QColor couleur = Qt::wh
     p.drawText(r, Qt::AlignCenter, texte);
 }
 
-Dessin Bouton(QColor fond, QString texte, double taille = 0.62, bool gras = false) {
+Dessin Bouton(QColor fond, QString texte, double taille = 0.62, bool gras = false)
+{
     return [=](QPainter& p, QRectF r) {
         Pastille(p, r, fond);
         Glyphe(p, r, texte, Qt::white, taille, gras);
     };
 }
 
-QPainterPath Triangle(QPointF a, QPointF b, QPointF c) {
+QPainterPath Triangle(QPointF a, QPointF b, QPointF c)
+{
     QPainterPath t;
     t.moveTo(a);
     t.lineTo(b);
@@ -75,7 +79,8 @@ QPainterPath Triangle(QPointF a, QPointF b, QPointF c) {
 
 // Navigation pictures: triangles pointing left (-1) or right (+1), with a bar at the end
 // they point to for the first and last deal.
-Dessin Navigation(int sens, int triangles, bool barre) {
+Dessin Navigation(int sens, int triangles, bool barre)
+{
     return [=](QPainter& p, QRectF r) {
         Pastille(p, r, Bleu);
         p.setPen(Qt::NoPen);
@@ -102,7 +107,8 @@ Dessin Navigation(int sens, int triangles, bool barre) {
 }
 
 // Quit: the power symbol.
-void Arret(QPainter& p, QRectF r) {
+void Arret(QPainter& p, QRectF r)
+{
     Pastille(p, r, Rouge);
     const double e = r.width() * 0.1;
     p.setPen(QPen(Qt::white, e, Qt::SolidLine, Qt::RoundCap));
@@ -115,7 +121,8 @@ void Arret(QPainter& p, QRectF r) {
 }
 
 // Analyse: a magnifying glass.
-void Loupe(QPainter& p, QRectF r) {
+void Loupe(QPainter& p, QRectF r)
+{
     Pastille(p, r, Violet);
     const double e = r.width() * 0.09;
     p.setPen(QPen(Qt::white, e, Qt::SolidLine, Qt::RoundCap));
@@ -127,7 +134,8 @@ void Loupe(QPainter& p, QRectF r) {
         QPointF(r.left() + r.width() * 0.78, r.top() + r.height() * 0.78));
 }
 
-Dessin Symbole(int couleur) {
+Dessin Symbole(int couleur)
+{
     return [=](QPainter& p, QRectF r) {
         p.fillRect(r, Qt::white);
         DessineSymbole(p, couleur,
@@ -136,7 +144,8 @@ Dessin Symbole(int couleur) {
 }
 
 // A table seen from above: North-South sides and East-West sides coloured by vulnerability.
-Dessin Table(bool ns, bool eo) {
+Dessin Table(bool ns, bool eo)
+{
     return [=](QPainter& p, QRectF r) {
         p.fillRect(r, Qt::white);
         const double e = r.width() * 0.22;
@@ -152,7 +161,8 @@ Dessin Table(bool ns, bool eo) {
     };
 }
 
-Dessin Boussole(const char* lettre, double angle) {
+Dessin Boussole(const char* lettre, double angle)
+{
     return [=](QPainter& p, QRectF r) {
         Pastille(p, r, QColor(70, 110, 150));
         p.save();
@@ -168,7 +178,8 @@ Dessin Boussole(const char* lettre, double angle) {
     };
 }
 
-Dessin Jugement(QColor fond, QString texte) {
+Dessin Jugement(QColor fond, QString texte)
+{
     return [=](QPainter& p, QRectF r) {
         p.setPen(Qt::NoPen);
         p.setBrush(fond);
@@ -177,7 +188,8 @@ Dessin Jugement(QColor fond, QString texte) {
     };
 }
 
-void Drapeau(QPainter& p, QRectF r, bool francais) {
+void Drapeau(QPainter& p, QRectF r, bool francais)
+{
     if (francais) {
         const double t = r.width() / 3;
         p.fillRect(QRectF(r.left(), r.top(), t, r.height()), QColor(0, 85, 164));
@@ -209,7 +221,8 @@ void Drapeau(QPainter& p, QRectF r, bool francais) {
 }
 
 // Four suits in a column, spades at the top, on a vulnerable or non-vulnerable ground.
-Dessin ColonneCouleurs(bool vulnerable) {
+Dessin ColonneCouleurs(bool vulnerable)
+{
     return [=](QPainter& p, QRectF r) {
         p.fillRect(r, vulnerable ? QColor(240, 120, 110) : QColor(250, 250, 245));
         const double h = r.height() / 4;
@@ -222,12 +235,14 @@ Dessin ColonneCouleurs(bool vulnerable) {
 }
 
 // A card back, standing or lying by the picture's own proportions.
-void Dos(QPainter& p, QRectF r) {
+void Dos(QPainter& p, QRectF r)
+{
     p.drawImage(r.topLeft(), DessineDos(static_cast<int>(r.width()), static_cast<int>(r.height())));
 }
 
 // The title picture: a card table seen from above, the four hands fanned around it.
-void Tournoi(QPainter& p, QRectF r) {
+void Tournoi(QPainter& p, QRectF r)
+{
     QRadialGradient fond(r.center(), r.width() * 0.7);
     fond.setColorAt(0, QColor(250, 246, 232));
     fond.setColorAt(1, QColor(232, 224, 200));
@@ -287,7 +302,8 @@ void Tournoi(QPainter& p, QRectF r) {
     }
 }
 
-const std::vector<Image>& Images() {
+const std::vector<Image>& Images()
+{
     static const std::vector<Image> images {
         // Title window
         { "facteur.bmp", 36, 36, Bouton(Bleu, QString::fromUtf8("\u2709")) },
@@ -366,7 +382,8 @@ const std::vector<Image>& Images() {
     return images;
 }
 
-bool EcritJeu(const QString& dossier, double echelle) {
+bool EcritJeu(const QString& dossier, double echelle)
+{
     if (!QDir().mkpath(dossier)) return false;
     bool ok = true;
     for (const Image& image : Images()) {
@@ -390,7 +407,8 @@ bool EcritJeu(const QString& dossier, double echelle) {
 
 } // namespace
 
-bool EcritImages(const QString& dossierInstallation) {
+bool EcritImages(const QString& dossierInstallation)
+{
     return EcritJeu(dossierInstallation + "/Images_XGA", 1.0)
         && EcritJeu(dossierInstallation + "/Images_SXGA", 1.4);
 }

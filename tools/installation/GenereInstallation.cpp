@@ -11,7 +11,8 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QGuiApplication application(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s <installation folder> <user guide .md>\n", argv[0]);

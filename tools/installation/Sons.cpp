@@ -23,7 +23,8 @@ struct Note {
 
 // A few notes with a quick attack and an exponential decay, and two harmonics so that the
 // tone is round rather than a bare sine.
-std::vector<std::int16_t> Synthetise(const std::vector<Note>& notes, double longueur) {
+std::vector<std::int16_t> Synthetise(const std::vector<Note>& notes, double longueur)
+{
     std::vector<double> mix(static_cast<std::size_t>(longueur * Frequence), 0.0);
     for (const Note& n : notes) {
         const auto debut = static_cast<std::size_t>(n.debut * Frequence);
@@ -43,21 +44,25 @@ std::vector<std::int16_t> Synthetise(const std::vector<Note>& notes, double long
     return echantillons;
 }
 
-void Ajoute(QByteArray& octets, const char* texte) {
+void Ajoute(QByteArray& octets, const char* texte)
+{
     octets.append(texte, 4);
 }
 
-template <typename T> void AjouteLE(QByteArray& octets, T valeur) {
+template <typename T> void AjouteLE(QByteArray& octets, T valeur)
+{
     T v = qToLittleEndian(valeur);
     octets.append(reinterpret_cast<const char*>(&v), sizeof v);
 }
 
-template <typename T> void AjouteBE(QByteArray& octets, T valeur) {
+template <typename T> void AjouteBE(QByteArray& octets, T valeur)
+{
     T v = qToBigEndian(valeur);
     octets.append(reinterpret_cast<const char*>(&v), sizeof v);
 }
 
-QByteArray Wav(const std::vector<std::int16_t>& echantillons) {
+QByteArray Wav(const std::vector<std::int16_t>& echantillons)
+{
     const auto donnees = static_cast<std::uint32_t>(echantillons.size() * 2);
     QByteArray o;
     Ajoute(o, "RIFF");
@@ -78,7 +83,8 @@ QByteArray Wav(const std::vector<std::int16_t>& echantillons) {
     return o;
 }
 
-QByteArray Aiff(const std::vector<std::int16_t>& echantillons) {
+QByteArray Aiff(const std::vector<std::int16_t>& echantillons)
+{
     const auto n = static_cast<std::uint32_t>(echantillons.size());
     QByteArray o;
     Ajoute(o, "FORM");
@@ -101,19 +107,22 @@ QByteArray Aiff(const std::vector<std::int16_t>& echantillons) {
     return o;
 }
 
-bool Ecrit(const QString& chemin, const QByteArray& octets) {
+bool Ecrit(const QString& chemin, const QByteArray& octets)
+{
     QDir().mkpath(QFileInfo(chemin).absolutePath());
     QFile fichier(chemin);
     return fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size();
 }
 
 // Notes of a major scale above a root, for chimes that differ from file to file.
-double Degre(double racine, int degre) {
+double Degre(double racine, int degre)
+{
     static constexpr int demiTons[] = { 0, 2, 4, 5, 7, 9, 11, 12, 14, 16 };
     return racine * std::pow(2.0, demiTons[degre % 10] / 12.0);
 }
 
-std::vector<std::int16_t> Carillon(int n, bool brillant) {
+std::vector<std::int16_t> Carillon(int n, bool brillant)
+{
     const double racine = brillant ? 660.0 : 523.25;
     std::vector<Note> notes { { Degre(racine, n % 3), 0.0, 0.35, 0.5 },
         { Degre(racine, 2 + n % 4), 0.09, 0.45, 0.5 } };
@@ -121,20 +130,23 @@ std::vector<std::int16_t> Carillon(int n, bool brillant) {
     return Synthetise(notes, brillant ? 0.8 : 0.55);
 }
 
-std::vector<std::int16_t> Grave(int n, int force) {
+std::vector<std::int16_t> Grave(int n, int force)
+{
     const double racine = 220.0 - 12.0 * (n % 5) - 30.0 * force;
     std::vector<Note> notes { { racine, 0.0, 0.3, 0.5 }, { racine * 0.94, 0.16, 0.4, 0.5 } };
     if (force >= 2) notes.push_back({ racine * 0.84, 0.34, 0.5, 0.5 });
     return Synthetise(notes, 0.5 + 0.2 * force);
 }
 
-std::vector<std::int16_t> Claquement(int n) {
+std::vector<std::int16_t> Claquement(int n)
+{
     return Synthetise({ { 1800.0 + 150.0 * n, 0.0, 0.04, 0.35 }, { 900.0, 0.0, 0.06, 0.2 } }, 0.1);
 }
 
 } // namespace
 
-bool EcritSons(const QString& dossierSons) {
+bool EcritSons(const QString& dossierSons)
+{
     const QDir d(dossierSons);
     bool ok = true;
     for (int n = 1; n <= 8; ++n)
