@@ -40,8 +40,11 @@ struct Contexte {
     // Reads Tournoi.NomFichier into the competition (sets EtatFichier and FichierCharge).
     std::function<void(Competition&)> chargeFichierPBN;
 
-    // Solves every deal of the competition and writes the file; called off the interface
-    // thread, reports each deal done through avance(deal index).
+    // Writes the competition into Tournoi.NomFichier (sets EtatFichier).
+    std::function<void(Competition&)> ecritFichierPBN;
+
+    // Solves every deal of the competition; called off the interface thread, so it shows
+    // nothing and reports each deal done through avance(deal index).
     std::function<void(Competition&, const std::function<void(int)>& avance)> analyseDonnes;
 };
 

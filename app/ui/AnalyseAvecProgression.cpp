@@ -16,9 +16,9 @@ constexpr Legende TexteAnalyse { "Analyse des donnes en cours...", "Analysing th
 
 } // namespace
 
-void AnalyseAvecProgression(QWidget* parent, Contexte& contexte, Competition& competition)
+bool AnalyseAvecProgression(QWidget* parent, Contexte& contexte, Competition& competition)
 {
-    if (!contexte.analyseDonnes) return;
+    if (!contexte.analyseDonnes) return false;
     const int total = competition.Tournoi.NombreDonnes;
 
     QProgressDialog progression(VersQt(TexteAnalyse.Texte()), QString(), 0, total, parent);
@@ -44,6 +44,7 @@ void AnalyseAvecProgression(QWidget* parent, Contexte& contexte, Competition& co
     attente.exec();
     travail.join();
     progression.setValue(total);
+    return true;
 }
 
 } // namespace plio

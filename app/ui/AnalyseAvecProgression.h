@@ -8,7 +8,8 @@ class QWidget;
 
 namespace plio {
 
-// Returns once every deal is analysed. Does nothing when no analysis service is available.
-void AnalyseAvecProgression(QWidget* parent, Contexte& contexte, Competition& competition);
+// Returns once every deal is analysed; false, having done nothing, when no analysis service is
+// available.
+bool AnalyseAvecProgression(QWidget* parent, Contexte& contexte, Competition& competition);
 
 } // namespace plio

@@ -292,7 +292,9 @@ void TForm1::SpeedButton1Click(int tag)
 {
     if (tag != 2) return;
     if (EtatFichier == "D" || EtatFichier == "DF") {
-        AnalyseAvecProgression(this, contexte, CompetitionCourante);
+        // The file is written back on this thread: a failure may have to be shown.
+        if (AnalyseAvecProgression(this, contexte, CompetitionCourante) && contexte.ecritFichierPBN)
+            contexte.ecritFichierPBN(CompetitionCourante);
     } else if (EtatFichier == "DA" || EtatFichier == "DFA") {
         // The file keeps the tricks, not the contract scores drawn from them.
         const int n = std::min<int>(Tournoi.NombreDonnes, static_cast<int>(Donnes.size()) - 1);

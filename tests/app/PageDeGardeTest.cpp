@@ -147,12 +147,15 @@ TEST_P(AnalyseParEtat, MessageSolverAndAnalysisWindowFollowTheFileState)
             avance(d);
         }
     };
+    int ecritures = 0;
+    contexte.ecritFichierPBN = [&](Competition&) { ++ecritures; };
     fenetres->Form1->SpeedButton5->click();
 
     std::vector<std::string> attendus;
     if (cas.message >= 0) attendus.push_back(Message(cas.message));
     EXPECT_EQ(dialogues.messages, attendus);
     EXPECT_EQ(donnesAnalysees, cas.solveur ? 2 : 0);
+    EXPECT_EQ(ecritures, cas.solveur ? 1 : 0);
     // An analysed file keeps its tricks only: the contract scores are drawn from them again
     // (no trick at all: one no trump by South goes seven down).
     const bool recalcule = std::string(cas.etat) == "DA" || std::string(cas.etat) == "DFA";
