@@ -1,6 +1,13 @@
 // What every window of the program is built on: controls placed in pixels of the 1024 x 768
 // design and scaled by the screen factors, texts of the current language, pictures of the
 // screen's picture set.
+//
+// A window is a class named after its form (TForm2 ...) in a unit named after its role. Its
+// constructor is the creation handler: it builds the controls with Place (design pixels), loads
+// their pictures with Image or Glyphe (a missing file leaves the control empty) and ends with
+// FaitLangue. Its texts are Legende constants of its own unit; FaitLangue copies every one of
+// them into the controls, and runs again after each language switch. Messages, input boxes and
+// modal windows go through contexte.dialogues, so that the tests can play the user's part.
 #pragma once
 
 #include "app/Contexte.h"
