@@ -1,6 +1,8 @@
 #include "app/Demarrage.h"
 
 #include "app/ui/PageDeGarde.h"
+#include "pbn/ChargeFichierPBN.h"
+#include "pbn/EcritureDialecte.h"
 
 #include <QDesktopServices>
 #include <QLocale>
@@ -35,6 +37,14 @@ std::unique_ptr<Fenetres> Demarre(
     contexte.dossierProgramme = dossierProgramme;
     contexte.systemeFrancais = QLocale::system().language() == QLocale::French;
     contexte.siteMiseAJour = RacineSiteMiseAJour();
+    // The competition files are read and written with the program's own dialogs.
+    DialoguesProgramme = &contexte.dialogues;
+    contexte.chargeFichierPBN = [&dialogues = contexte.dialogues](Competition& competition) {
+        ChargeFichierPBN(competition, competition.Tournoi.NomFichier, dialogues);
+    };
+    contexte.ecritFichierPBN = [&dialogues = contexte.dialogues](Competition& competition) {
+        EcritFichierPBN(competition, competition.Tournoi.NomFichier, dialogues);
+    };
     contexte.ouvreDocument = [](const std::string& chemin) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(chemin)));
     };

@@ -1,13 +1,16 @@
 // plioscope-cli: the program's core from the command line, for scripting and batch work.
+#include "cli/CommandeCheck.h"
+#include "cli/CommandeNormalise.h"
 #include "cli/CommandeScore.h"
 
 #include <CLI/CLI.hpp>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     CLI::App app { "Plioscope command-line tool" };
     app.require_subcommand(1);
     EnregistreCommandeScore(app);
+    EnregistreCommandeCheck(app);
+    EnregistreCommandeNormalise(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::RuntimeError& e) {

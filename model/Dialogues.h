@@ -96,4 +96,9 @@ public:
     }
 };
 
+// The dialogues behind the program's no-argument routines; the windows install theirs at start-up.
+// Until then messages are only recorded.
+inline DialoguesScriptes DialoguesSansFenetre;
+inline Dialogues* DialoguesProgramme = &DialoguesSansFenetre;
+
 } // namespace plio

@@ -18,6 +18,7 @@ void FenetresFixture::SetUp()
 void FenetresFixture::TearDown()
 {
     fenetres.reset();
+    DialoguesProgramme = &DialoguesSansFenetre;
     qunsetenv("appdata");
 }
 

@@ -114,6 +114,39 @@ TEST_F(PageDeGardeTest, OpenReadsTheChosenFileAndShowsTheSheetWindows)
     EXPECT_FALSE(fenetres->Form1->isVisible());
 }
 
+// The program's own reader behind the chooser: an example competition and an unfinished one.
+TEST_F(PageDeGardeTest, OpensAndAnalysesTheExampleFilesWithTheProgramsReader)
+{
+    Demarre("anglais");
+    for (const char* nom : { "Club_Exemple_TPP.pbn", "Donne_Incomplete.pbn" })
+        std::filesystem::copy_file(std::string(PLIO_SOURCE_DIR) + "/examples/" + nom,
+            contexte.reps.RepertoireFichiers + "/" + nom);
+    const auto choisit = [this](const char* nom) {
+        dialogues.pendantModale = [this, nom](const std::string&) {
+            fenetres->Form5->SelectionneFichier(QString::fromLatin1(nom));
+            fenetres->Form5->Selectionne();
+        };
+    };
+
+    fenetres->Form1->show();
+    choisit("Club_Exemple_TPP.pbn");
+    fenetres->Form1->SpeedButton11->click();
+    EXPECT_TRUE(FichierCharge);
+    EXPECT_EQ(Tournoi.NomCompetition, "Club Exemple");
+    EXPECT_EQ(EtatFichier, "DF");
+    EXPECT_TRUE(fenetres->Form4->isVisible());
+    EXPECT_TRUE(
+        std::filesystem::exists(contexte.reps.RepertoireFichiers + "/Club_Exemple_TPP_Bis.pbn"));
+
+    fenetres->Form4->hide();
+    fenetres->Form1->show();
+    choisit("Donne_Incomplete.pbn");
+    fenetres->Form1->SpeedButton5->click();
+    EXPECT_EQ(dialogues.messages, std::vector<std::string> { Message(40) });
+    EXPECT_TRUE(fenetres->Form1->isVisible());
+    EXPECT_FALSE(fenetres->Form10->isVisible());
+}
+
 TEST_F(PageDeGardeTest, OpenWithNoChoiceStaysOnTheTitleWindow)
 {
     Demarre();
