@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QPalette>
+#include <algorithm>
 #include <cmath>
 
 namespace plio {
@@ -71,8 +72,14 @@ void TNLabel::paintEvent(QPaintEvent* evenement)
     peintre.setRenderHint(QPainter::Antialiasing);
     peintre.setFont(font());
     const QFontMetrics mesure(font());
-    const QSize texte(mesure.horizontalAdvance(text()), mesure.height());
     const int m = MargeCourbe(courbe);
+    // Message panels wrap their caption within the margins; a caption may also hold line breaks.
+    const bool plusieursLignes = wordWrap() || text().contains(QLatin1Char('\n'));
+    const int drapeaux = wordWrap() ? Qt::TextWordWrap : 0;
+    const int largeurPermise = wordWrap() ? std::max(1, width() - 2 * m) : QWIDGETSIZE_MAX;
+    const QSize texte = plusieursLignes
+        ? mesure.boundingRect(QRect(0, 0, largeurPermise, QWIDGETSIZE_MAX), drapeaux, text()).size()
+        : QSize(mesure.horizontalAdvance(text()), mesure.height());
     if (tailleAuto) {
         const QSize voulue(texte.width() + 2 * m, texte.height() + 2 * m);
         if (size() != voulue) {
@@ -90,8 +97,8 @@ void TNLabel::paintEvent(QPaintEvent* evenement)
     const QPoint position = PositionTexte(size(), texte, courbe, alignment());
     peintre.setPen(palette().color(QPalette::WindowText));
     peintre.setClipRect(rectangleTexte);
-    peintre.drawText(QRect(position, QSize(width(), texte.height())),
-        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text());
+    peintre.drawText(
+        QRect(position, texte), drapeaux | (alignment() & Qt::AlignHorizontal_Mask), text());
 }
 
 } // namespace plio

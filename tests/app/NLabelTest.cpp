@@ -83,6 +83,32 @@ TEST(TNLabel, TransparentLabelDrawsNoFrame)
     EXPECT_NE(image.pixelColor(60, 25), QApplication::palette().color(QPalette::Button));
 }
 
+TEST(TNLabel, WrappedCaptionStaysInsideTheMargins)
+{
+    TNLabel label;
+    label.SetCouleur(Qt::white);
+    label.SetCouleurContour(Qt::white); // only the caption inks
+    label.SetCourbe(20);
+    label.setWordWrap(true);
+    label.setText(QStringLiteral("Un texte assez long pour tenir sur plusieurs lignes du cadre"));
+    QPalette encre = label.palette();
+    encre.setColor(QPalette::WindowText, Qt::black);
+    label.setPalette(encre);
+    const QImage image = Rendu(label);
+    // Ink on several lines, none of it in the right margin.
+    int lignesEncrees = 0;
+    for (int y = 4; y < 46; ++y) {
+        bool encre = false;
+        for (int x = 4; x < 116; ++x)
+            encre |= image.pixelColor(x, y).lightness() < 128;
+        lignesEncrees += encre;
+    }
+    EXPECT_GT(lignesEncrees, 15);
+    for (int y = 4; y < 46; ++y)
+        for (int x = 117; x < 119; ++x)
+            EXPECT_GE(image.pixelColor(x, y).lightness(), 128);
+}
+
 TEST(TNLabel, AutomaticSizingFitsTheCaptionAndMargins)
 {
     TNLabel label;
