@@ -1,7 +1,10 @@
 // plioscope-cli: the program's core from the command line, for scripting and batch work.
+#include "cli/CommandeAnalyse.h"
+#include "cli/CommandeBench.h"
 #include "cli/CommandeCheck.h"
 #include "cli/CommandeNormalise.h"
 #include "cli/CommandeScore.h"
+#include "cli/CommandeSolve.h"
 
 #include <CLI/CLI.hpp>
 
@@ -11,6 +14,9 @@ int main(int argc, char** argv) {
     EnregistreCommandeScore(app);
     EnregistreCommandeCheck(app);
     EnregistreCommandeNormalise(app);
+    EnregistreCommandeSolve(app);
+    EnregistreCommandeBench(app);
+    EnregistreCommandeAnalyse(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::RuntimeError& e) {

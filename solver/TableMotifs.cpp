@@ -1,0 +1,99 @@
+#include "solver/TableMotifs.h"
+
+#include <algorithm>
+
+namespace plio {
+
+namespace {
+
+std::uint32_t Disperse(std::uint64_t cle, int entameur)
+{
+    std::uint64_t x = cle ^ (static_cast<std::uint64_t>(entameur) * 0x9E3779B97F4A7C15ull);
+    x ^= x >> 31;
+    x *= 0xBF58476D1CE4E5B9ull;
+    x ^= x >> 29;
+    return static_cast<std::uint32_t>(x);
+}
+
+} // namespace
+
+TableMotifs::TableMotifs() = default;
+
+void TableMotifs::Vide()
+{
+    // A new generation invalidates every slot without touching the memory.
+    ++generation_;
+    if (generation_ >= (1u << 29)) {
+        generation_ = 1;
+        std::fill(emplacements_.begin(), emplacements_.end(), Emplacement {});
+    }
+    for (std::uint32_t i = 0; i < nombreEmplacements_; ++i)
+        listes_[i].clear();
+    nombreMotifs_ = 0;
+    nombreEmplacements_ = 0;
+    // Lists grown far beyond what a deal needs are given back.
+    if (capaciteListes_ > 2 * MotifsMaximum) {
+        std::vector<std::vector<MotifCouleur>>().swap(listes_);
+        capaciteListes_ = 0;
+    }
+}
+
+void TableMotifs::Libere()
+{
+    std::vector<Emplacement>().swap(emplacements_);
+    std::vector<std::vector<MotifCouleur>>().swap(listes_);
+    capaciteListes_ = 0;
+    nombreMotifs_ = 0;
+    nombreEmplacements_ = 0;
+}
+
+std::uint32_t TableMotifs::TrouveEmplacement(std::uint64_t cle, int entameur) const
+{
+    const std::uint32_t masque = (1u << BitsEmplacements) - 1;
+    const std::uint32_t attendu = generation_ * 4 + static_cast<std::uint32_t>(entameur - 1);
+    for (std::uint32_t i = Disperse(cle, entameur) & masque;; i = (i + 1) & masque) {
+        const Emplacement& e = emplacements_[i];
+        if (e.GenerationEntameur >> 2 != generation_) return Aucun;
+        if (e.Cle == cle && e.GenerationEntameur == attendu) return i;
+    }
+}
+
+BornesPlis& TableMotifs::Stocke(std::uint64_t cle, int entameur,
+    const std::array<std::uint8_t, 4>& ordres, const std::array<std::uint32_t, 4>& valeurs)
+{
+    if (emplacements_.empty()) emplacements_.assign(std::size_t { 1 } << BitsEmplacements, {});
+    if (nombreMotifs_ >= MotifsMaximum || nombreEmplacements_ >= EmplacementsMaximum) Vide();
+
+    const std::uint32_t masque = (1u << BitsEmplacements) - 1;
+    const std::uint32_t attendu = generation_ * 4 + static_cast<std::uint32_t>(entameur - 1);
+    std::uint32_t i = Disperse(cle, entameur) & masque;
+    for (;; i = (i + 1) & masque) {
+        Emplacement& e = emplacements_[i];
+        if (e.GenerationEntameur >> 2 != generation_) {
+            // Slots take the lists in order: the first nombreEmplacements_ lists are in use.
+            e = Emplacement { cle, nombreEmplacements_++, attendu };
+            if (listes_.size() < nombreEmplacements_) listes_.emplace_back();
+            break;
+        }
+        if (e.Cle == cle && e.GenerationEntameur == attendu) break;
+    }
+    std::vector<MotifCouleur>& liste = listes_[emplacements_[i].Tete];
+    for (MotifCouleur& m : liste)
+        if (m.Bornes.OrdreRelatif == ordres && m.Valeur == valeurs) return m.Bornes;
+    const std::size_t avant = liste.capacity();
+    MotifCouleur nouveau { valeurs, {} };
+    nouveau.Bornes.OrdreRelatif = ordres;
+    liste.push_back(nouveau);
+    capaciteListes_ += liste.capacity() - avant;
+    ++nombreMotifs_;
+    return liste.back().Bornes;
+}
+
+std::size_t TableMotifs::Octets() const
+{
+    return emplacements_.capacity() * sizeof(Emplacement)
+        + listes_.capacity() * sizeof(std::vector<MotifCouleur>)
+        + capaciteListes_ * sizeof(MotifCouleur);
+}
+
+} // namespace plio
