@@ -3,13 +3,16 @@
 #include "app/ui/PageDeGarde.h"
 #include "pbn/ChargeFichierPBN.h"
 #include "pbn/EcritureDialecte.h"
+#include "solver/AnalyseCompetition.h"
 
 #include <QDesktopServices>
 #include <QLocale>
 #include <QSize>
 #include <QStandardPaths>
 #include <QUrl>
+#include <algorithm>
 #include <cstdlib>
+#include <thread>
 
 #ifndef PLIO_SITE_URL
 #define PLIO_SITE_URL ""
@@ -44,6 +47,13 @@ std::unique_ptr<Fenetres> Demarre(
     };
     contexte.ecritFichierPBN = [&dialogues = contexte.dialogues](Competition& competition) {
         EcritFichierPBN(competition, competition.Tournoi.NomFichier, dialogues);
+    };
+    contexte.analyseDonnes = [](Competition& competition, const std::function<void(int)>& avance) {
+        OptionsAnalyse options;
+        // One solver per core, each with its own tables: a few suffice for a competition.
+        options.Taches = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
+        options.Progression = [&avance](int faites, int) { avance(faites); };
+        AnalyseCompetition(competition, options);
     };
     contexte.ouvreDocument = [](const std::string& chemin) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(chemin)));

@@ -18,7 +18,7 @@
 #include "app/ui/ScaleControls.h"
 #include "help/MiseAJour.h"
 #include "model/FichierLangue.h"
-#include "model/Score.h"
+#include "solver/AnalyseCompetition.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -299,9 +299,7 @@ void TForm1::SpeedButton1Click(int tag)
         // The file keeps the tricks, not the contract scores drawn from them.
         const int n = std::min<int>(Tournoi.NombreDonnes, static_cast<int>(Donnes.size()) - 1);
         for (int donne = 1; donne <= n; ++donne)
-            for (int declarant = 1; declarant <= 4; ++declarant)
-                for (int strain = 1; strain <= 5; ++strain)
-                    CalculeScoresContrats(Donnes[donne], declarant, strain);
+            RecalculeScoresContrats(Donnes[donne]);
     }
 }
 

@@ -99,6 +99,9 @@ TEST_F(PremierLancement, DataFolderComesFromTheAppdataVariable)
     EXPECT_EQ(contexte.reps.RepertoireMail, racine + "/Mail");
     EXPECT_EQ(contexte.reps.RepertoireAide, std::string(PLIO_INSTALLATION_DIR) + "/Help/");
     EXPECT_EQ(contexte.reps.RepertoireSons, std::string(PLIO_INSTALLATION_DIR) + "/Sons/");
+    // The program's own services stand behind the windows' commands.
+    EXPECT_TRUE(contexte.chargeFichierPBN && contexte.ecritFichierPBN && contexte.analyseDonnes);
+    EXPECT_EQ(DialoguesProgramme, &dialogues);
 }
 
 TEST_F(PremierLancement, CreatesTheNineteenWindowsInOrderTitleFirst)
