@@ -8,6 +8,7 @@
 #include "model/Dialogues.h"
 #include "model/VariablesGlobales.h"
 
+#include <atomic>
 #include <functional>
 #include <string>
 
@@ -44,8 +45,11 @@ struct Contexte {
     std::function<void(Competition&)> ecritFichierPBN;
 
     // Solves every deal of the competition; called off the interface thread, so it shows
-    // nothing and reports each deal done through avance(deal index).
-    std::function<void(Competition&, const std::function<void(int)>& avance)> analyseDonnes;
+    // nothing, reports each deal done through avance(deal index) and stops between two deals
+    // once annulation is set. True when every deal was solved.
+    std::function<bool(
+        Competition&, const std::function<void(int)>& avance, const std::atomic<bool>& annulation)>
+        analyseDonnes;
 };
 
 } // namespace plio

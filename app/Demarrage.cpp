@@ -48,12 +48,14 @@ std::unique_ptr<Fenetres> Demarre(
     contexte.ecritFichierPBN = [&dialogues = contexte.dialogues](Competition& competition) {
         EcritFichierPBN(competition, competition.Tournoi.NomFichier, dialogues);
     };
-    contexte.analyseDonnes = [](Competition& competition, const std::function<void(int)>& avance) {
+    contexte.analyseDonnes = [](Competition& competition, const std::function<void(int)>& avance,
+                                 const std::atomic<bool>& annulation) {
         OptionsAnalyse options;
         // One solver per core, each with its own tables: a few suffice for a competition.
         options.Taches = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
         options.Progression = [&avance](int faites, int) { avance(faites); };
-        AnalyseCompetition(competition, options);
+        options.Annulation = &annulation;
+        return AnalyseCompetition(competition, options) != IssueAnalyse::Annulee;
     };
     contexte.ouvreDocument = [](const std::string& chemin) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(chemin)));

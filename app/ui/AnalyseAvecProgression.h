@@ -8,7 +8,8 @@ class QWidget;
 
 namespace plio {
 
-// Returns once every deal is analysed; false, having done nothing, when no analysis service is
+// True once every deal is analysed; false when the user stopped the analysis (the deals not
+// yet solved are left as they were), or, having done nothing, when no analysis service is
 // available.
 bool AnalyseAvecProgression(QWidget* parent, Contexte& contexte, Competition& competition);
 

@@ -283,24 +283,30 @@ void TForm1::SpeedButton5Click()
         contexte.dialogues.AfficheMessage(Message(42));
     else if (EtatFichier == "DF")
         contexte.dialogues.AfficheMessage(Message(43));
-    SpeedButton1Click(2);
+    if (!SpeedButton1Click(2)) {
+        // Stopped halfway: the file is left as it was, and so is the title window.
+        SpeedButton13Click();
+        return;
+    }
     hide();
     contexte.fenetres->Form10->show();
 }
 
-void TForm1::SpeedButton1Click(int tag)
+bool TForm1::SpeedButton1Click(int tag)
 {
-    if (tag != 2) return;
+    if (tag != 2) return true;
     if (EtatFichier == "D" || EtatFichier == "DF") {
+        if (!AnalyseAvecProgression(this, contexte, CompetitionCourante))
+            return !contexte.analyseDonnes; // no solver at all is no reason to stop
         // The file is written back on this thread: a failure may have to be shown.
-        if (AnalyseAvecProgression(this, contexte, CompetitionCourante) && contexte.ecritFichierPBN)
-            contexte.ecritFichierPBN(CompetitionCourante);
+        if (contexte.ecritFichierPBN) contexte.ecritFichierPBN(CompetitionCourante);
     } else if (EtatFichier == "DA" || EtatFichier == "DFA") {
         // The file keeps the tricks, not the contract scores drawn from them.
         const int n = std::min<int>(Tournoi.NombreDonnes, static_cast<int>(Donnes.size()) - 1);
         for (int donne = 1; donne <= n; ++donne)
             RecalculeScoresContrats(Donnes[donne]);
     }
+    return true;
 }
 
 void TForm1::SpeedButton4Click()

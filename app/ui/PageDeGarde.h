@@ -30,7 +30,8 @@ public:
     void SpeedButton13Click(); // initialise
     void SpeedButton3Click(); // quit
     // The analysis shared with the deal-entry window; the tag tells who asks (2: this window).
-    void SpeedButton1Click(int tag);
+    // False when the user stopped the solver.
+    bool SpeedButton1Click(int tag);
 
     TImage* Image1;
     TImage* Image2;

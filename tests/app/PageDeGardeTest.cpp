@@ -10,9 +10,14 @@
 #include "app/ui/SaisieDonnees.h"
 #include "model/Textes.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QProgressDialog>
+#include <QTimer>
 #include <QToolButton>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 namespace plio::test {
 namespace {
@@ -174,12 +179,14 @@ TEST_P(AnalyseParEtat, MessageSolverAndAnalysisWindowFollowTheFileState)
     fenetres->Form1->show();
     ChoisitUnFichierDansEtat(cas.etat);
     int donnesAnalysees = 0;
-    contexte.analyseDonnes = [&](Competition& c, const std::function<void(int)>& avance) {
-        for (int d = 1; d <= c.Tournoi.NombreDonnes; ++d) {
-            ++donnesAnalysees;
-            avance(d);
-        }
-    };
+    contexte.analyseDonnes
+        = [&](Competition& c, const std::function<void(int)>& avance, const std::atomic<bool>&) {
+              for (int d = 1; d <= c.Tournoi.NombreDonnes; ++d) {
+                  ++donnesAnalysees;
+                  avance(d);
+              }
+              return true;
+          };
     int ecritures = 0;
     contexte.ecritFichierPBN = [&](Competition&) { ++ecritures; };
     fenetres->Form1->SpeedButton5->click();
@@ -201,6 +208,33 @@ INSTANTIATE_TEST_SUITE_P(Etats, AnalyseParEtat,
     testing::Values(CasAnalyse { "I", 40, false, false }, CasAnalyse { "D", 41, true, true },
         CasAnalyse { "DA", 42, false, true }, CasAnalyse { "DF", 43, true, true },
         CasAnalyse { "DFA", -1, false, true }));
+
+TEST_F(PageDeGardeTest, StoppingTheAnalysisWritesNothingAndStaysOnTheTitleWindow)
+{
+    Demarre();
+    fenetres->Form1->show();
+    ChoisitUnFichierDansEtat("D");
+    // The solver works on deal 2 until it is told to stop, which the user does at once.
+    contexte.analyseDonnes
+        = [](Competition&, const std::function<void(int)>& avance, const std::atomic<bool>& stop) {
+              avance(1);
+              for (int attente = 0; attente < 500 && !stop; ++attente)
+                  std::this_thread::sleep_for(std::chrono::milliseconds(10));
+              return !stop.load();
+          };
+    QTimer::singleShot(100, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* progression = qobject_cast<QProgressDialog*>(w)) progression->cancel();
+    });
+    int ecritures = 0;
+    contexte.ecritFichierPBN = [&](Competition&) { ++ecritures; };
+    fenetres->Form1->SpeedButton5->click();
+
+    EXPECT_EQ(ecritures, 0);
+    EXPECT_FALSE(fenetres->Form10->isVisible());
+    EXPECT_TRUE(fenetres->Form1->isVisible());
+    EXPECT_FALSE(FichierCharge);
+}
 
 TEST_F(PageDeGardeTest, CreationAsksTheTablesOfEveryBoardAndOpensTheEntryWindows)
 {
