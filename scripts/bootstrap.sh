@@ -8,6 +8,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev
   nlohmann-json3-dev libcli11-dev libcurl4-openssl-dev
   libdds-dev
+  qt6-base-dev fonts-dejavu-core fonts-dejavu-extra xvfb xauth
 )
 
 missing=()
