@@ -4,6 +4,7 @@
 // the leader), both single-threaded. Prints the per-deal mean and median of both, the peak memory
 // of this solver, and last "ratio X.XX" (ours / reference).
 #include "ReferenceDDS.h"
+#include "model/DonneAleatoire.h"
 #include "solver/ServicesSolveur.h"
 
 #include <algorithm>
@@ -18,19 +19,7 @@
 namespace {
 
 using Horloge = std::chrono::steady_clock;
-using Mains = std::array<std::array<std::uint16_t, 5>, 5>;
 
-Mains DonneAuHasard(std::mt19937& g)
-{
-    std::array<int, 52> cartes {};
-    for (int i = 0; i < 52; ++i)
-        cartes[i] = i;
-    std::shuffle(cartes.begin(), cartes.end(), g);
-    Mains m {};
-    for (int i = 0; i < 52; ++i)
-        m[i / 13 + 1][cartes[i] / 13 + 1] |= plio::MasqueRang[cartes[i] % 13];
-    return m;
-}
 
 double Secondes(Horloge::time_point debut)
 {
@@ -72,7 +61,7 @@ int main(int argc, char** argv)
     std::printf("%d random deals, seed %u\n", nombre, graine);
     for (int k = 1; k <= nombre; ++k) {
         plio::board donne;
-        donne.Couleurs = DonneAuHasard(g);
+        donne.Couleurs = plio::DistribueAuHasard(g);
         auto debut = Horloge::now();
         plio::AnalyseDoubleMort(*solveur, donne);
         nous.push_back(Secondes(debut));

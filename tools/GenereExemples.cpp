@@ -3,6 +3,7 @@
 // Everything is derived from fixed seeds, so running it again gives the same bytes.
 // Usage: plioscope-exemples [FOLDER] (default: examples)
 #include "model/Dialogues.h"
+#include "model/DonneAleatoire.h"
 #include "model/Score.h"
 #include "model/VariablesGlobales.h"
 #include "pbn/EcritureDialecte.h"
@@ -18,26 +19,13 @@
 namespace {
 
 using namespace plio;
-using Couleurs = std::array<std::array<std::uint16_t, 5>, 5>;
+using Couleurs = MainsDonne;
 
 // The 52 cards dealt from a fixed seed; std::mt19937's sequence is the same everywhere.
 Couleurs Distribue(unsigned graine)
 {
-    std::array<int, 52> cartes {};
-    for (int k = 0; k < 52; ++k)
-        cartes[static_cast<std::size_t>(k)] = k;
     std::mt19937 generateur(graine);
-    for (int k = 51; k > 0; --k)
-        std::swap(cartes[static_cast<std::size_t>(k)],
-            cartes[static_cast<std::size_t>(generateur() % static_cast<unsigned>(k + 1))]);
-    Couleurs couleurs {};
-    for (int position = 0; position < 52; ++position) {
-        const int carte = cartes[static_cast<std::size_t>(position)];
-        couleurs[static_cast<std::size_t>(position / 13 + 1)]
-                [static_cast<std::size_t>(carte / 13 + 1)]
-            |= MasqueRang[static_cast<std::size_t>(carte % 13)];
-    }
-    return couleurs;
+    return DistribueAuHasard(generateur);
 }
 
 int Longueur(std::uint16_t masque)

@@ -1,6 +1,7 @@
 // Small competitions and scratch folders for the file tests.
 #pragma once
 
+#include "model/DonneAleatoire.h"
 #include "model/VariablesGlobales.h"
 #include "pbn/LigneDonne.h"
 
@@ -14,21 +15,8 @@ namespace plio::test {
 // A complete deal line, the same for the same seed.
 inline std::string LigneDonneDeTest(unsigned graine)
 {
-    std::array<int, 52> cartes {};
-    for (int k = 0; k < 52; ++k)
-        cartes[static_cast<std::size_t>(k)] = k;
     std::mt19937 generateur(graine);
-    for (int k = 51; k > 0; --k)
-        std::swap(cartes[static_cast<std::size_t>(k)],
-            cartes[static_cast<std::size_t>(generateur() % static_cast<unsigned>(k + 1))]);
-    std::array<std::array<std::uint16_t, 5>, 5> couleurs {};
-    for (int position = 0; position < 52; ++position) {
-        const int carte = cartes[static_cast<std::size_t>(position)];
-        couleurs[static_cast<std::size_t>(position / 13 + 1)]
-                [static_cast<std::size_t>(carte / 13 + 1)]
-            |= MasqueRang[static_cast<std::size_t>(carte % 13)];
-    }
-    return LigneDonneDeCouleurs(Nord, couleurs);
+    return LigneDonneDeCouleurs(Nord, DistribueAuHasard(generateur));
 }
 
 // A pairs tournament ("TPP") or team match ("MPQ") with complete deals and valid sheets in

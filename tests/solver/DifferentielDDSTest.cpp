@@ -2,6 +2,7 @@
 // mid-play positions card by card. The seed is printed; PLIO_GRAINE replays a run, and
 // PLIO_DIFF_DONNES / PLIO_DIFF_POSITIONS set the sample sizes.
 #include "ReferenceDDS.h"
+#include "model/DonneAleatoire.h"
 #include "solver/ServicesSolveur.h"
 
 #include <gtest/gtest.h>
@@ -30,19 +31,7 @@ std::mt19937 Generateur(const char* quoi)
     return std::mt19937(static_cast<std::mt19937::result_type>(graine));
 }
 
-using Mains = std::array<std::array<std::uint16_t, 5>, 5>;
 
-Mains DonneAuHasard(std::mt19937& g)
-{
-    std::array<int, 52> cartes {};
-    for (int i = 0; i < 52; ++i)
-        cartes[i] = i;
-    std::shuffle(cartes.begin(), cartes.end(), g);
-    Mains m {};
-    for (int i = 0; i < 52; ++i)
-        m[i / 13 + 1][cartes[i] / 13 + 1] |= MasqueRang[cartes[i] % 13];
-    return m;
-}
 
 TEST(DifferentielDDS, RandomFullDealsHaveTheReferenceTricksAndLeads)
 {
@@ -52,7 +41,7 @@ TEST(DifferentielDDS, RandomFullDealsHaveTheReferenceTricksAndLeads)
     SolveurDoubleMort solveur;
     for (unsigned long k = 0; k < n; ++k) {
         board b;
-        b.Couleurs = DonneAuHasard(g);
+        b.Couleurs = DistribueAuHasard(g);
         AnalyseDoubleMort(solveur, b);
         for (int strain = 1; strain <= 5; ++strain)
             for (int entameur = 1; entameur <= 4; ++entameur) {
@@ -81,7 +70,7 @@ TEST(DifferentielDDS, RandomFullDealsHaveTheReferenceTricksAndLeads)
 ParametresSolveur PositionAuHasard(std::mt19937& g, int plis, int cartesSurTable)
 {
     ParametresSolveur p;
-    p.Mains = DonneAuHasard(g);
+    p.Mains = DistribueAuHasard(g);
     p.Atout = static_cast<std::uint8_t>(g() % 5);
     int main = static_cast<int>(g() % 4) + 1;
     for (int pli = 0; pli <= plis; ++pli) {
