@@ -817,8 +817,10 @@ void SolveurDoubleMort::PondereCoups(int ply, NoeudRecherche& n, int nombre) con
                 if (r == t.RangHaut[Restantes[s][pli - 1]]) poids -= 30;
             }
         }
-        // The card that last won at this ply only breaks ties: a larger bonus was found to hurt.
-        if (s == memoCouleur && memoRang >= c.RangBas && memoRang <= r) poids += 1;
+        // The lead that last succeeded here (or that reached a stored bound) comes first; on the
+        // following cards it only breaks ties: a larger bonus there was found to hurt.
+        if (s == memoCouleur && memoRang >= c.RangBas && memoRang <= r)
+            poids += position == 0 ? 200 : 1;
         c.Poids = static_cast<std::int16_t>(poids);
     }
 }
