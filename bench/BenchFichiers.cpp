@@ -2,6 +2,7 @@
 // file: 36 boards played at 40 tables, every deal analysed.
 // Usage: bench_fichiers [ROUNDS]
 #include "model/Dialogues.h"
+#include "model/DonneAleatoire.h"
 #include "pbn/ChargeFichierPBN.h"
 #include "pbn/EcritureDialecte.h"
 #include "pbn/LectureFichier.h"
@@ -38,18 +39,7 @@ Competition GrandeCompetition(int tables, int nombreDonnes)
         d.Indice = d.NumeroEtui = b;
         d.Donneur = "N";
         d.Vulnerabilite = "None";
-        std::array<int, 52> cartes {};
-        for (int k = 0; k < 52; ++k)
-            cartes[static_cast<std::size_t>(k)] = k;
-        for (int k = 51; k > 0; --k)
-            std::swap(cartes[static_cast<std::size_t>(k)],
-                cartes[static_cast<std::size_t>(generateur() % static_cast<unsigned>(k + 1))]);
-        std::array<std::array<std::uint16_t, 5>, 5> couleurs {};
-        for (int k = 0; k < 52; ++k)
-            couleurs[static_cast<std::size_t>(k / 13 + 1)]
-                    [static_cast<std::size_t>(cartes[static_cast<std::size_t>(k)] / 13 + 1)]
-                |= MasqueRang[static_cast<std::size_t>(cartes[static_cast<std::size_t>(k)] % 13)];
-        d.LigneDonne = LigneDonneDeCouleurs(Nord, couleurs);
+        d.LigneDonne = LigneDonneDeCouleurs(Nord, DistribueAuHasard(generateur));
         for (auto& siege : d.Plis)
             siege.fill(7);
         d.NombreFeuilles = tables;
