@@ -518,12 +518,14 @@ int SolveurDoubleMort::GagnantDuPli(int pli, int& plyGagnant) const
 }
 
 int SolveurDoubleMort::PlisSursEnMain(
-    int joueur, int& couleursEntree, std::array<std::uint8_t, 5>& rangs) const
+    int joueur, int besoin, int& couleursEntree, std::array<std::uint8_t, 5>& rangs) const
 {
     // Tricks the player cashes from his own hand: trumps first, then in each suit the rounds that
     // neither opponent can beat nor ruff. A round where the partner must win (a higher card to
     // follow with, or only trumps to ruff with) still wins but hands him the lead: such a round
-    // of a side suit is kept for the very end, and counts once.
+    // of a side suit is kept for the very end, and counts once. Counting stops as soon as the
+    // tricks needed are reached, and only the cards compared so far get relevant ranks: the
+    // fewer ranks a cut-off depends on, the more positions share what the search learns above.
     const TablesSolveur& t = Tables();
     const int g = Suivant[joueur];
     const int d = Precedent[joueur];
@@ -531,90 +533,115 @@ int SolveurDoubleMort::PlisSursEnMain(
     int atoutsG = atout_ ? t.NbCartes[Main[g][atout_]] : 0;
     int atoutsD = atout_ ? t.NbCartes[Main[d][atout_]] : 0;
     const int atoutsP = atout_ ? t.NbCartes[Main[p][atout_]] : 0;
-    const int atoutsGDepart = atoutsG;
-    const int atoutsDDepart = atoutsD;
+    // An entry: a suit whose first round wins before any trump is drawn.
     couleursEntree = 0;
+    for (int s = 1; s <= 4; ++s) {
+        const std::uint16_t tenue = Main[joueur][s];
+        const std::uint16_t adverses = Main[g][s] | Main[d][s];
+        const bool sansCoupe
+            = s == atout_ || ((Main[g][s] || atoutsG == 0) && (Main[d][s] || atoutsD == 0));
+        if (tenue && sansCoupe && t.RangHaut[tenue] > t.RangHaut[adverses])
+            couleursEntree |= 1 << s;
+    }
     int total = 0;
-    bool dernierPliAuPartenaire = false;
+    int couleurDernierPli = 0;
+    std::uint8_t rangDernierPli = 13;
     for (int k = 0; k <= 4; ++k) {
         const int s = k == 0 ? atout_ : k;
         if (s == 0 || (k > 0 && s == atout_)) continue;
         const std::uint16_t tenue = Main[joueur][s];
-        const std::uint16_t adverses = Main[g][s] | Main[d][s];
-        // Only the cards above the opponents' best matter, unless small cards are compared.
-        if (adverses)
-            rangs[s]
-                = std::min<std::uint8_t>(rangs[s], static_cast<std::uint8_t>(t.RangHaut[adverses]));
         if (!tenue) continue;
+        const std::uint16_t adverses = Main[g][s] | Main[d][s];
         const std::uint16_t partenaire = Main[p][s];
         const int lp = t.NbCartes[partenaire];
         const int lg = t.NbCartes[Main[g][s]];
         const int ld = t.NbCartes[Main[d][s]];
         const int lmax = std::max(lg, ld);
-        const int maitresses = t.NbCartes[tenue & t.RangsDepuis[t.RangHaut[adverses] + 1]];
+        const int hautAdverse = t.RangHaut[adverses]; // -1 when both are void
+        const int maitresses = t.NbCartes[tenue & t.RangsDepuis[hautAdverse + 1]];
         const int longueur = t.NbCartes[tenue];
         const bool atoutCouleur = s == atout_;
+        // Lowest rank compared while counting: the player's cards against the opponents' best,
+        // and against the partner's card that follows.
+        std::uint8_t rang = 13;
         int tours = 0;
         for (int j = 1; j <= longueur; ++j) {
             const bool gagne = j <= maitresses || j > lmax;
             const bool sansCoupe
                 = atoutCouleur || ((lg >= j || atoutsG == 0) && (ld >= j || atoutsD == 0));
             if (!gagne || !sansCoupe) break;
+            const int carteJoueur = t.RangAbsolu[j][tenue];
             bool garde;
             if (lp >= j) {
-                // The partner follows with his lowest card: above the player's, it wins. Both
-                // cards then matter, whoever holds the cards below them.
-                const int carteJoueur = t.RangAbsolu[j][tenue];
-                const int cartePartenaire = t.RangAbsolu[lp - j + 1][partenaire];
-                rangs[s] = static_cast<std::uint8_t>(
-                    std::min<int>(rangs[s], std::min(carteJoueur, cartePartenaire)));
-                garde = cartePartenaire < carteJoueur;
+                // The partner follows with his lowest card: he keeps under the player for j
+                // rounds when at least j of his cards are lower than the player's j-th. Only
+                // his cards above it need known owners, and those are the ranks down to it.
+                const int dessous = lp - t.NbCartes[partenaire & t.RangsDepuis[carteJoueur + 1]];
+                rang = std::min<std::uint8_t>(rang, static_cast<std::uint8_t>(carteJoueur));
+                garde = dessous >= j;
             } else {
+                if (j <= lmax)
+                    rang = std::min<std::uint8_t>(rang, static_cast<std::uint8_t>(carteJoueur));
                 garde = atoutCouleur || atoutsP == 0;
             }
             if (!garde) {
-                if (!atoutCouleur) dernierPliAuPartenaire = true;
+                if (!atoutCouleur && couleurDernierPli == 0) {
+                    couleurDernierPli = s;
+                    rangDernierPli = rang;
+                }
                 break;
             }
             tours = j;
+            if (total + tours >= besoin) {
+                rangs[s] = std::min(rangs[s], rang);
+                return total + tours;
+            }
         }
         if (atoutCouleur) {
             atoutsG = std::max(0, atoutsG - tours);
             atoutsD = std::max(0, atoutsD - tours);
         }
         total += tours;
-        // An entry: the first round wins even before any trump is drawn.
-        const bool entreeSure
-            = atoutCouleur || ((lg >= 1 || atoutsGDepart == 0) && (ld >= 1 || atoutsDDepart == 0));
-        if (maitresses >= 1 && entreeSure) couleursEntree |= 1 << s;
+        if (tours > 0) rangs[s] = std::min(rangs[s], rang);
     }
-    return total + (dernierPliAuPartenaire ? 1 : 0);
+    if (couleurDernierPli) {
+        rangs[couleurDernierPli] = std::min(rangs[couleurDernierPli], rangDernierPli);
+        ++total;
+    }
+    return total;
 }
 
 bool SolveurDoubleMort::CoupureDebutPli(NoeudRecherche& n, int pli, bool& resultat)
 {
+    const TablesSolveur& t = Tables();
     const int w = n.Joueur;
     const int p = Partenaire[w];
     const int restants = PlisRestants - (pli - 1);
+    const int perdus = (pli - 1) - n.Gagnes;
+    const bool wRacine = MemeCamp(w, entameur_);
+    const int besoin = wRacine ? cible_ - n.Gagnes : PlisRestants - cible_ - perdus + 1;
     int entrees = 0;
     std::array<std::uint8_t, 5> rangs { 13, 13, 13, 13, 13 };
-    int q = PlisSursEnMain(w, entrees, rangs);
+    int q = PlisSursEnMain(w, besoin, entrees, rangs);
     int entreesPartenaire = 0;
-    const int qPartenaire = PlisSursEnMain(p, entreesPartenaire, rangs);
+    std::array<std::uint8_t, 5> rangsPartenaire { 13, 13, 13, 13, 13 };
+    const int qPartenaire
+        = q >= besoin ? 0 : PlisSursEnMain(p, besoin, entreesPartenaire, rangsPartenaire);
     // The partner takes the lead when the player can play under his winning card.
     if (qPartenaire > q)
         for (int s = 1; s <= 4; ++s)
             if ((entreesPartenaire & (1 << s)) && Main[w][s]
-                && Tables().RangBas[Main[w][s]] < Tables().RangHaut[Main[p][s]]) {
+                && t.RangBas[Main[w][s]] < t.RangHaut[Main[p][s]]) {
                 q = qPartenaire;
+                // The player has a card under the partner's top one when he holds more cards
+                // than those above it: the ranks down to the partner's top card tell.
+                rangs = rangsPartenaire;
                 rangs[s] = std::min<std::uint8_t>(
-                    rangs[s], static_cast<std::uint8_t>(Tables().RangBas[Main[w][s]]));
+                    rangs[s], static_cast<std::uint8_t>(t.RangHaut[Main[p][s]]));
                 break;
             }
     q = std::min(q, restants);
-    const int perdus = (pli - 1) - n.Gagnes;
-    const bool wRacine = MemeCamp(w, entameur_);
-    if (q > 0 && (wRacine ? n.Gagnes + q >= cible_ : perdus + q > PlisRestants - cible_)) {
+    if (q >= besoin) {
         resultat = wRacine;
         n.RangPertinent = rangs;
         return true;

@@ -55,7 +55,8 @@ private:
     void StockeMotif(
         const NoeudRecherche& n, int pli, bool resultat, int meilleureCouleur, int meilleurRang);
     bool CoupureDebutPli(NoeudRecherche& n, int pli, bool& resultat);
-    int PlisSursEnMain(int joueur, int& couleursEntree, std::array<std::uint8_t, 5>& rangs) const;
+    int PlisSursEnMain(
+        int joueur, int besoin, int& couleursEntree, std::array<std::uint8_t, 5>& rangs) const;
     bool PlisPlusTard(NoeudRecherche& n, int pli, bool& resultat);
 
     int GenereCoups(int ply, NoeudRecherche& n);
