@@ -49,7 +49,7 @@ bool SolveurDoubleMort::PrepareRecherche(const ParametresSolveur& p)
         Main[main][s] ^= Bit(p.RangsTable[i]);
         main = Suivant[main];
     }
-    const TablesSolveur& t = Tables();
+    const TablesSolveur& t = t_;
     NbCartesDepart = 0;
     int longueurs[5] = {};
     for (int s = 1; s <= 4; ++s) {
@@ -78,7 +78,7 @@ void SolveurDoubleMort::ConstruitTablesDonne()
 {
     // Owners of every subset of a suit's cards, top card in the two low bits: built from the
     // subset without its top card, so a single pass in increasing order suffices.
-    const TablesSolveur& t = Tables();
+    const TablesSolveur& t = t_;
     for (int s = 1; s <= 4; ++s) {
         const std::uint16_t toutes = Restantes[s][0];
         cartesDeLaDonne_[s] = toutes;
@@ -116,7 +116,7 @@ void SolveurDoubleMort::AppliqueDrapeauxDebut(const ParametresSolveur& p)
 
 int SolveurDoubleMort::EstimationInitiale() const
 {
-    const TablesSolveur& t = Tables();
+    const TablesSolveur& t = t_;
     const int partenaire = Partenaire[entameur_];
     int h = 0;
     for (int s = 1; s <= 4; ++s)
@@ -157,7 +157,7 @@ void SolveurDoubleMort::ResoutPosition(const ParametresSolveur& p)
         for (int s = 1; s <= 4; ++s)
             if (p.Mains[joueur][s]) {
                 r.Couleur[1] = s;
-                r.Rang[1] = Tables().RangHaut[p.Mains[joueur][s]];
+                r.Rang[1] = t_.RangHaut[p.Mains[joueur][s]];
             }
         return;
     }
@@ -184,6 +184,12 @@ int SolveurDoubleMort::PlisMaximumPosition()
     int bas = 0;
     int haut = PlisRestants;
     int estimation = NbCartesDepart == 52 ? EstimationInitiale() : PlisRestants / 2;
+    // The same cards in the same strain under another leader: North-South's tricks seldom move
+    // by more than one, a far better first guess than the honour count.
+    const bool memesCartes
+        = positionChoix_ == 0 && atout_ == atoutDernierMaximum_ && Main == mainsDernierMaximum_;
+    if (memesCartes)
+        estimation = (entameur_ & 1) ? plisNSDernierMaximum_ : PlisRestants - plisNSDernierMaximum_;
     estimation = std::clamp(estimation, 0, PlisRestants);
     while (bas < haut) {
         const int cible = estimation == bas ? estimation + 1 : estimation;
@@ -195,12 +201,17 @@ int SolveurDoubleMort::PlisMaximumPosition()
             haut = estimation;
         }
     }
+    if (positionChoix_ == 0) {
+        atoutDernierMaximum_ = atout_;
+        mainsDernierMaximum_ = Main;
+        plisNSDernierMaximum_ = (entameur_ & 1) ? estimation : PlisRestants - estimation;
+    }
     return estimation;
 }
 
 void SolveurDoubleMort::ValeurDeChaqueCarte(TfutursPlis& r)
 {
-    const TablesSolveur& t = Tables();
+    const TablesSolveur& t = t_;
     const int joueur = r.Joueur;
     const bool campEntameur = MemeCamp(joueur, entameur_);
     std::array<std::uint16_t, 5> legales {};
@@ -288,7 +299,7 @@ bool SolveurDoubleMort::ChercheMotif(NoeudRecherche& n, int pli, bool& resultat)
     };
     const MotifCouleur* m = motifs_.Cherche(CleForme, n.Joueur, Proprietaires(pli), decide);
     if (!m) return false;
-    const TablesSolveur& t = Tables();
+    const TablesSolveur& t = t_;
     for (int s = 1; s <= 4; ++s)
         n.RangPertinent[s] = t.RangAbsolu[m->Bornes.OrdreRelatif[s - 1]][Restantes[s][pli - 1]];
     const int ply = 4 * (pli - 1);
@@ -303,7 +314,7 @@ bool SolveurDoubleMort::ChercheMotif(NoeudRecherche& n, int pli, bool& resultat)
 void SolveurDoubleMort::StockeMotif(
     const NoeudRecherche& n, int pli, bool resultat, int meilleureCouleur, int meilleurRang)
 {
-    const TablesSolveur& t = Tables();
+    const TablesSolveur& t = t_;
     const auto proprietaires = Proprietaires(pli);
     std::array<std::uint32_t, 4> valeurs {};
     std::array<std::uint8_t, 4> ordres {};
@@ -339,7 +350,7 @@ void SolveurDoubleMort::StockeMotif(
 
 bool SolveurDoubleMort::DernierPli(NoeudRecherche& n)
 {
-    const TablesSolveur& t = Tables();
+    const TablesSolveur& t = t_;
     auto carte = [&](int h, int& s, int& r) {
         for (s = 1; s <= 4; ++s)
             if (Main[h][s]) {
@@ -484,7 +495,7 @@ void SolveurDoubleMort::JoueCarte(int ply, int main, const CoupCandidat& c)
     const int s = c.Couleur;
     Main[main][s] ^= Bit(c.Rang);
     Restantes[s][pli] ^= Bit(c.Rang);
-    CleForme -= Tables().PoidsForme[main][s];
+    CleForme -= t_.PoidsForme[main][s];
     if ((ply & 3) == 0) CouleurEntame[pli] = static_cast<std::uint8_t>(s);
     CouleurJouee[i] = static_cast<std::uint8_t>(s);
     MainJouee[i] = static_cast<std::uint8_t>(main);
@@ -500,7 +511,7 @@ void SolveurDoubleMort::RetireCarte(int ply, int main, const CoupCandidat& c)
     const int pli = (ply >> 2) + 1;
     Main[main][c.Couleur] ^= Bit(c.Rang);
     Restantes[c.Couleur][pli] ^= Bit(c.Rang);
-    CleForme += Tables().PoidsForme[main][c.Couleur];
+    CleForme += t_.PoidsForme[main][c.Couleur];
 }
 
 int SolveurDoubleMort::GagnantDuPli(int pli, int& plyGagnant) const
@@ -526,7 +537,7 @@ int SolveurDoubleMort::PlisSursEnMain(
     // of a side suit is kept for the very end, and counts once. Counting stops as soon as the
     // tricks needed are reached, and only the cards compared so far get relevant ranks: the
     // fewer ranks a cut-off depends on, the more positions share what the search learns above.
-    const TablesSolveur& t = Tables();
+    const TablesSolveur& t = t_;
     const int g = Suivant[joueur];
     const int d = Precedent[joueur];
     const int p = Partenaire[joueur];
@@ -613,7 +624,7 @@ int SolveurDoubleMort::PlisSursEnMain(
 
 bool SolveurDoubleMort::CoupureDebutPli(NoeudRecherche& n, int pli, bool& resultat)
 {
-    const TablesSolveur& t = Tables();
+    const TablesSolveur& t = t_;
     const int w = n.Joueur;
     const int p = Partenaire[w];
     const int restants = PlisRestants - (pli - 1);
@@ -651,7 +662,7 @@ bool SolveurDoubleMort::CoupureDebutPli(NoeudRecherche& n, int pli, bool& result
 
 bool SolveurDoubleMort::PlisPlusTard(NoeudRecherche& n, int pli, bool& resultat)
 {
-    const TablesSolveur& t = Tables();
+    const TablesSolveur& t = t_;
     const int w = n.Joueur;
     const int perdus = (pli - 1) - n.Gagnes;
     if (atout_ != 0 && Restantes[atout_][pli - 1] != 0) {
@@ -694,7 +705,7 @@ void SolveurDoubleMort::GroupeCouleur(
 {
     // Cards of one hand with no card of another hand between them (cards of the current trick
     // still count) are equivalent: only the highest of each group is searched.
-    const TablesSolveur& t = Tables();
+    const TablesSolveur& t = t_;
     while (tenue) {
         const int haut = t.RangHaut[tenue];
         int bas = haut;
@@ -759,7 +770,7 @@ void SolveurDoubleMort::OrdonneCoups(std::array<CoupCandidat, 14>& coups, int no
 void SolveurDoubleMort::PondereCoups(int ply, NoeudRecherche& n, int nombre) const
 {
     // Weights only order the search: they change its speed, never its results.
-    const TablesSolveur& t = Tables();
+    const TablesSolveur& t = t_;
     const int position = ply & 3;
     const int pli = (ply >> 2) + 1;
     const int joueur = n.Joueur;

@@ -4,6 +4,7 @@
 
 #include "solver/ParametresSolveur.h"
 #include "solver/TableMotifs.h"
+#include "solver/TablesSolveur.h"
 
 #include <array>
 #include <cstddef>
@@ -70,6 +71,8 @@ private:
     int GagnantDuPli(int pli, int& plyGagnant) const;
     std::array<std::uint32_t, 4> Proprietaires(int pli) const;
 
+    const TablesSolveur& t_ = Tables();
+
     // Position
     std::array<std::array<std::uint16_t, 5>, 5> Main {}; // [hand][suit]
     std::array<std::array<std::uint16_t, 15>, 5> Restantes {}; // [suit][trick]
@@ -104,6 +107,10 @@ private:
     std::array<std::int8_t, 54> MeilleurCoupCouleur {};
     std::array<std::int8_t, 54> MeilleurCoupRang {};
     TableMotifs motifs_;
+    // The last most-tricks answer at the start of a trick, as a first guess for the next solve.
+    std::array<std::array<std::uint16_t, 5>, 5> mainsDernierMaximum_ {};
+    int atoutDernierMaximum_ = -1;
+    int plisNSDernierMaximum_ = 0;
     int atoutMotifs_ = -1;
     std::uint64_t nombreNoeuds_ = 0;
 };

@@ -78,8 +78,14 @@ BornesPlis& TableMotifs::Stocke(std::uint64_t cle, int entameur,
         if (e.Cle == cle && e.GenerationEntameur == attendu) break;
     }
     std::vector<MotifCouleur>& liste = listes_[emplacements_[i].Tete];
-    for (MotifCouleur& m : liste)
-        if (m.Bornes.OrdreRelatif == ordres && m.Valeur == valeurs) return m.Bornes;
+    for (MotifCouleur& m : liste) {
+        const auto& o = m.Bornes.OrdreRelatif;
+        const auto& v = m.Valeur;
+        // Compared field by field: a library compare of the arrays is a call per pattern.
+        if (v[0] == valeurs[0] && v[1] == valeurs[1] && v[2] == valeurs[2] && v[3] == valeurs[3]
+            && o[0] == ordres[0] && o[1] == ordres[1] && o[2] == ordres[2] && o[3] == ordres[3])
+            return m.Bornes;
+    }
     const std::size_t avant = liste.capacity();
     MotifCouleur nouveau { valeurs, {} };
     nouveau.Bornes.OrdreRelatif = ordres;
