@@ -528,98 +528,152 @@ int SolveurDoubleMort::GagnantDuPli(int pli, int& plyGagnant) const
     return MainJouee[meilleur];
 }
 
-int SolveurDoubleMort::PlisSursEnMain(
-    int joueur, int besoin, int& couleursEntree, std::array<std::uint8_t, 5>& rangs) const
+SolveurDoubleMort::ToursSurs SolveurDoubleMort::ToursCouleur(
+    int joueur, int s, const std::array<int, 5>& atouts, bool partenaireFournit) const
 {
-    // Tricks the player cashes from his own hand: trumps first, then in each suit the rounds that
-    // neither opponent can beat nor ruff. A round where the partner must win (a higher card to
-    // follow with, or only trumps to ruff with) still wins but hands him the lead: such a round
-    // of a side suit is kept for the very end, and counts once. Counting stops as soon as the
-    // tricks needed are reached, and only the cards compared so far get relevant ranks: the
-    // fewer ranks a cut-off depends on, the more positions share what the search learns above.
+    // Rounds of the suit the player wins from his own hand, keeping the lead: neither opponent
+    // can beat nor ruff them, and the partner plays under (or, unless he must follow, discards).
     const TablesSolveur& t = t_;
+    ToursSurs r;
+    const std::uint16_t tenue = Main[joueur][s];
+    if (!tenue) return r;
     const int g = Suivant[joueur];
     const int d = Precedent[joueur];
     const int p = Partenaire[joueur];
-    int atoutsG = atout_ ? t.NbCartes[Main[g][atout_]] : 0;
-    int atoutsD = atout_ ? t.NbCartes[Main[d][atout_]] : 0;
+    const std::uint16_t partenaire = Main[p][s];
+    const int lp = t.NbCartes[partenaire];
+    const int lg = t.NbCartes[Main[g][s]];
+    const int ld = t.NbCartes[Main[d][s]];
+    const int lmax = std::max(lg, ld);
+    const int hautAdverse = t.RangHaut[Main[g][s] | Main[d][s]]; // -1 when both are void
+    const int maitresses = t.NbCartes[tenue & t.RangsDepuis[hautAdverse + 1]];
+    const int longueur = t.NbCartes[tenue];
+    const bool atoutCouleur = s == atout_;
     const int atoutsP = atout_ ? t.NbCartes[Main[p][atout_]] : 0;
-    // An entry: a suit whose first round wins before any trump is drawn.
-    couleursEntree = 0;
-    for (int s = 1; s <= 4; ++s) {
-        const std::uint16_t tenue = Main[joueur][s];
-        const std::uint16_t adverses = Main[g][s] | Main[d][s];
+    for (int j = 1; j <= longueur; ++j) {
+        const bool gagne = j <= maitresses || j > lmax;
         const bool sansCoupe
-            = s == atout_ || ((Main[g][s] || atoutsG == 0) && (Main[d][s] || atoutsD == 0));
-        if (tenue && sansCoupe && t.RangHaut[tenue] > t.RangHaut[adverses])
-            couleursEntree |= 1 << s;
+            = atoutCouleur || ((lg >= j || atouts[g] == 0) && (ld >= j || atouts[d] == 0));
+        if (!gagne || !sansCoupe) break;
+        if (partenaireFournit && lp < j) break;
+        const int carteJoueur = t.RangAbsolu[j][tenue];
+        bool garde;
+        if (lp >= j) {
+            // The partner follows with his lowest card: he keeps under the player for j rounds
+            // when at least j of his cards are lower than the player's j-th. Only his cards
+            // above it need known owners, and those are the ranks down to it.
+            const int dessous = lp - t.NbCartes[partenaire & t.RangsDepuis[carteJoueur + 1]];
+            r.Rang = std::min<std::uint8_t>(r.Rang, static_cast<std::uint8_t>(carteJoueur));
+            garde = dessous >= j;
+        } else {
+            if (j <= lmax)
+                r.Rang = std::min<std::uint8_t>(r.Rang, static_cast<std::uint8_t>(carteJoueur));
+            garde = atoutCouleur || atoutsP == 0;
+        }
+        if (!garde) {
+            // Still a trick for the side, but the partner wins it.
+            r.PerdLaMain = !atoutCouleur;
+            break;
+        }
+        r.Tours = j;
     }
+    return r;
+}
+
+std::array<int, 5> SolveurDoubleMort::AtoutsDesMains() const
+{
+    std::array<int, 5> atouts {};
+    if (atout_)
+        for (int h = 1; h <= 4; ++h)
+            atouts[h] = t_.NbCartes[Main[h][atout_]];
+    return atouts;
+}
+
+int SolveurDoubleMort::PlisSursEnMain(
+    int joueur, int besoin, std::array<std::uint8_t, 5>& rangs) const
+{
+    // Tricks the player cashes from his own hand: trumps first, then the other suits. A round
+    // where the partner must win still wins but hands him the lead: such a round of a side suit
+    // is kept for the very end, and counts once. Counting stops as soon as the tricks needed
+    // are reached, and only the cards compared so far get relevant ranks: the fewer ranks a
+    // cut-off depends on, the more positions share what the search learns above.
+    std::array<int, 5> atouts = AtoutsDesMains();
     int total = 0;
     int couleurDernierPli = 0;
     std::uint8_t rangDernierPli = 13;
     for (int k = 0; k <= 4; ++k) {
         const int s = k == 0 ? atout_ : k;
         if (s == 0 || (k > 0 && s == atout_)) continue;
-        const std::uint16_t tenue = Main[joueur][s];
-        if (!tenue) continue;
-        const std::uint16_t adverses = Main[g][s] | Main[d][s];
-        const std::uint16_t partenaire = Main[p][s];
-        const int lp = t.NbCartes[partenaire];
-        const int lg = t.NbCartes[Main[g][s]];
-        const int ld = t.NbCartes[Main[d][s]];
-        const int lmax = std::max(lg, ld);
-        const int hautAdverse = t.RangHaut[adverses]; // -1 when both are void
-        const int maitresses = t.NbCartes[tenue & t.RangsDepuis[hautAdverse + 1]];
-        const int longueur = t.NbCartes[tenue];
-        const bool atoutCouleur = s == atout_;
-        // Lowest rank compared while counting: the player's cards against the opponents' best,
-        // and against the partner's card that follows.
-        std::uint8_t rang = 13;
-        int tours = 0;
-        for (int j = 1; j <= longueur; ++j) {
-            const bool gagne = j <= maitresses || j > lmax;
-            const bool sansCoupe
-                = atoutCouleur || ((lg >= j || atoutsG == 0) && (ld >= j || atoutsD == 0));
-            if (!gagne || !sansCoupe) break;
-            const int carteJoueur = t.RangAbsolu[j][tenue];
-            bool garde;
-            if (lp >= j) {
-                // The partner follows with his lowest card: he keeps under the player for j
-                // rounds when at least j of his cards are lower than the player's j-th. Only
-                // his cards above it need known owners, and those are the ranks down to it.
-                const int dessous = lp - t.NbCartes[partenaire & t.RangsDepuis[carteJoueur + 1]];
-                rang = std::min<std::uint8_t>(rang, static_cast<std::uint8_t>(carteJoueur));
-                garde = dessous >= j;
-            } else {
-                if (j <= lmax)
-                    rang = std::min<std::uint8_t>(rang, static_cast<std::uint8_t>(carteJoueur));
-                garde = atoutCouleur || atoutsP == 0;
-            }
-            if (!garde) {
-                if (!atoutCouleur && couleurDernierPli == 0) {
-                    couleurDernierPli = s;
-                    rangDernierPli = rang;
-                }
-                break;
-            }
-            tours = j;
-            if (total + tours >= besoin) {
-                rangs[s] = std::min(rangs[s], rang);
-                return total + tours;
-            }
+        const ToursSurs c = ToursCouleur(joueur, s, atouts, false);
+        if (c.Tours > 0) rangs[s] = std::min(rangs[s], c.Rang);
+        total += c.Tours;
+        if (total >= besoin) return total;
+        if (c.PerdLaMain && couleurDernierPli == 0) {
+            couleurDernierPli = s;
+            rangDernierPli = c.Rang;
         }
-        if (atoutCouleur) {
-            atoutsG = std::max(0, atoutsG - tours);
-            atoutsD = std::max(0, atoutsD - tours);
+        if (s == atout_) {
+            atouts[Suivant[joueur]] = std::max(0, atouts[Suivant[joueur]] - c.Tours);
+            atouts[Precedent[joueur]] = std::max(0, atouts[Precedent[joueur]] - c.Tours);
         }
-        total += tours;
-        if (tours > 0) rangs[s] = std::min(rangs[s], rang);
     }
     if (couleurDernierPli) {
         rangs[couleurDernierPli] = std::min(rangs[couleurDernierPli], rangDernierPli);
         ++total;
     }
     return total;
+}
+
+int SolveurDoubleMort::PlisSursDeuxMains(int joueur, std::array<std::uint8_t, 5>& rangs) const
+{
+    // The player draws trumps and cashes some suits while his partner follows (never
+    // discarding, so the partner's other suits stay whole), then crosses to the partner's
+    // winner in a suit he holds a lower card of, and the partner cashes the remaining suits.
+    const TablesSolveur& t = t_;
+    const int p = Partenaire[joueur];
+    std::array<int, 5> atouts = AtoutsDesMains();
+    int total = 0;
+    std::array<std::uint8_t, 5> rangsUtiles { 13, 13, 13, 13, 13 };
+    if (atout_) {
+        const ToursSurs c = ToursCouleur(joueur, atout_, atouts, true);
+        total = c.Tours;
+        if (c.Tours > 0) rangsUtiles[atout_] = c.Rang;
+        atouts[Suivant[joueur]] = std::max(0, atouts[Suivant[joueur]] - c.Tours);
+        atouts[Precedent[joueur]] = std::max(0, atouts[Precedent[joueur]] - c.Tours);
+    }
+    std::array<ToursSurs, 5> joueurSeul {};
+    std::array<ToursSurs, 5> partenaireSeul {};
+    int meilleurEcart = -1; // what the crossing suit loses against its best count
+    int entree = 0;
+    for (int s = 1; s <= 4; ++s) {
+        if (s == atout_) continue;
+        joueurSeul[s] = ToursCouleur(joueur, s, atouts, true);
+        partenaireSeul[s] = ToursCouleur(p, s, atouts, false);
+        total += std::max(joueurSeul[s].Tours, partenaireSeul[s].Tours);
+        if (partenaireSeul[s].Tours == 0) continue;
+        const std::uint16_t tenue = Main[joueur][s];
+        const std::uint16_t dessus = tenue & t.RangsDepuis[t.RangHaut[Main[p][s]] + 1];
+        if (t.NbCartes[tenue] <= t.NbCartes[dessus]) continue;
+        const int ecart = std::max(0, joueurSeul[s].Tours - partenaireSeul[s].Tours);
+        if (entree == 0 || ecart < meilleurEcart) {
+            entree = s;
+            meilleurEcart = ecart;
+        }
+    }
+    if (entree == 0) return 0;
+    for (int s = 1; s <= 4; ++s) {
+        if (s == atout_) continue;
+        const bool auPartenaire = s == entree || partenaireSeul[s].Tours > joueurSeul[s].Tours;
+        const ToursSurs& c = auPartenaire ? partenaireSeul[s] : joueurSeul[s];
+        if (c.Tours > 0) rangsUtiles[s] = c.Rang;
+    }
+    // The player holds a card under the partner's top card of the crossing suit when he holds
+    // more cards than those above it: the ranks down to that top card tell.
+    rangsUtiles[entree] = std::min<std::uint8_t>(
+        rangsUtiles[entree], static_cast<std::uint8_t>(t.RangHaut[Main[p][entree]]));
+    for (int s = 1; s <= 4; ++s)
+        rangs[s] = std::min(rangs[s], rangsUtiles[s]);
+    return total - meilleurEcart;
 }
 
 bool SolveurDoubleMort::CoupureDebutPli(NoeudRecherche& n, int pli, bool& resultat)
@@ -631,26 +685,33 @@ bool SolveurDoubleMort::CoupureDebutPli(NoeudRecherche& n, int pli, bool& result
     const int perdus = (pli - 1) - n.Gagnes;
     const bool wRacine = MemeCamp(w, entameur_);
     const int besoin = wRacine ? cible_ - n.Gagnes : PlisRestants - cible_ - perdus + 1;
-    int entrees = 0;
     std::array<std::uint8_t, 5> rangs { 13, 13, 13, 13, 13 };
-    int q = PlisSursEnMain(w, besoin, entrees, rangs);
-    int entreesPartenaire = 0;
-    std::array<std::uint8_t, 5> rangsPartenaire { 13, 13, 13, 13, 13 };
-    const int qPartenaire
-        = q >= besoin ? 0 : PlisSursEnMain(p, besoin, entreesPartenaire, rangsPartenaire);
-    // The partner takes the lead when the player can play under his winning card.
-    if (qPartenaire > q)
-        for (int s = 1; s <= 4; ++s)
-            if ((entreesPartenaire & (1 << s)) && Main[w][s]
-                && t.RangBas[Main[w][s]] < t.RangHaut[Main[p][s]]) {
-                q = qPartenaire;
-                // The player has a card under the partner's top one when he holds more cards
-                // than those above it: the ranks down to the partner's top card tell.
-                rangs = rangsPartenaire;
-                rangs[s] = std::min<std::uint8_t>(
-                    rangs[s], static_cast<std::uint8_t>(t.RangHaut[Main[p][s]]));
-                break;
-            }
+    int q = PlisSursEnMain(w, besoin, rangs);
+    if (q < besoin) {
+        std::array<std::uint8_t, 5> rangsPartenaire { 13, 13, 13, 13, 13 };
+        const int qPartenaire = PlisSursEnMain(p, besoin, rangsPartenaire);
+        // The partner takes the lead when the player can play under his winning card.
+        if (qPartenaire > q)
+            for (int s = 1; s <= 4; ++s)
+                if (Main[w][s] && t.RangBas[Main[w][s]] < t.RangHaut[Main[p][s]]
+                    && ToursCouleur(p, s, AtoutsDesMains(), false).Tours > 0) {
+                    q = qPartenaire;
+                    // The player has a card under the partner's top one when he holds more
+                    // cards than those above it: the ranks down to that top card tell.
+                    rangs = rangsPartenaire;
+                    rangs[s] = std::min<std::uint8_t>(
+                        rangs[s], static_cast<std::uint8_t>(t.RangHaut[Main[p][s]]));
+                    break;
+                }
+    }
+    if (q < besoin) {
+        std::array<std::uint8_t, 5> rangsDeuxMains { 13, 13, 13, 13, 13 };
+        const int q2 = PlisSursDeuxMains(w, rangsDeuxMains);
+        if (q2 > q) {
+            q = q2;
+            rangs = rangsDeuxMains;
+        }
+    }
     q = std::min(q, restants);
     if (q >= besoin) {
         resultat = wRacine;

@@ -56,8 +56,16 @@ private:
     void StockeMotif(
         const NoeudRecherche& n, int pli, bool resultat, int meilleureCouleur, int meilleurRang);
     bool CoupureDebutPli(NoeudRecherche& n, int pli, bool& resultat);
-    int PlisSursEnMain(
-        int joueur, int besoin, int& couleursEntree, std::array<std::uint8_t, 5>& rangs) const;
+    struct ToursSurs {
+        int Tours = 0;
+        std::uint8_t Rang = 13; // lowest rank compared
+        bool PerdLaMain = false; // the next round is the partner's
+    };
+    ToursSurs ToursCouleur(
+        int joueur, int s, const std::array<int, 5>& atouts, bool partenaireFournit) const;
+    std::array<int, 5> AtoutsDesMains() const;
+    int PlisSursEnMain(int joueur, int besoin, std::array<std::uint8_t, 5>& rangs) const;
+    int PlisSursDeuxMains(int joueur, std::array<std::uint8_t, 5>& rangs) const;
     bool PlisPlusTard(NoeudRecherche& n, int pli, bool& resultat);
 
     int GenereCoups(int ply, NoeudRecherche& n);
