@@ -727,16 +727,30 @@ bool SolveurDoubleMort::PlisPlusTard(NoeudRecherche& n, int pli, bool& resultat)
     const int w = n.Joueur;
     const int perdus = (pli - 1) - n.Gagnes;
     if (atout_ != 0 && Restantes[atout_][pli - 1] != 0) {
-        // The top trump cannot be beaten nor kept from winning a trick: its side is sure of one.
-        const int haut = t.RangHaut[Restantes[atout_][pli - 1]];
+        // The top trumps of one side held by one hand each win a trick of their own: that hand
+        // plays them one a trick, and none can be beaten. The side of the top trump is sure of
+        // as many tricks as its hand holding most of the unbroken run from the top.
+        std::uint16_t atouts = Restantes[atout_][pli - 1];
+        const int haut = t.RangHaut[atouts];
         int detenteur = 1;
         while (!(Main[detenteur][atout_] & Bit(haut)))
             ++detenteur;
         const bool racine = MemeCamp(detenteur, entameur_);
-        if (racine ? n.Gagnes + 1 < cible_ : perdus + 1 <= PlisRestants - cible_) return false;
-        resultat = racine;
-        n.RangPertinent[atout_] = static_cast<std::uint8_t>(haut);
-        return true;
+        const int besoin = racine ? cible_ - n.Gagnes : PlisRestants - cible_ - perdus + 1;
+        std::array<int, 5> tenus {};
+        while (atouts) {
+            const int r = t.RangHaut[atouts];
+            atouts ^= Bit(r);
+            int h = detenteur;
+            if (!(Main[h][atout_] & Bit(r))) h = Partenaire[detenteur];
+            if (!(Main[h][atout_] & Bit(r))) break;
+            if (++tenus[h] >= besoin) {
+                resultat = racine;
+                n.RangPertinent[atout_] = static_cast<std::uint8_t>(r);
+                return true;
+            }
+        }
+        return false;
     }
     // Without trumps, a side wins a trick only in a suit it leads and holds the top card of; the
     // rounds it can lead in the suits it controls are bounded by its longer holding there.

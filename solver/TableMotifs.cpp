@@ -41,6 +41,7 @@ void TableMotifs::Vide()
 void TableMotifs::Libere()
 {
     std::vector<Emplacement>().swap(emplacements_);
+    masqueEmplacements_ = 0;
     std::vector<std::vector<MotifCouleur>>().swap(listes_);
     capaciteListes_ = 0;
     nombreMotifs_ = 0;
@@ -49,7 +50,7 @@ void TableMotifs::Libere()
 
 std::uint32_t TableMotifs::TrouveEmplacement(std::uint64_t cle, int entameur) const
 {
-    const std::uint32_t masque = (1u << BitsEmplacements) - 1;
+    const std::uint32_t masque = masqueEmplacements_;
     const std::uint32_t attendu = generation_ * 4 + static_cast<std::uint32_t>(entameur - 1);
     for (std::uint32_t i = Disperse(cle, entameur) & masque;; i = (i + 1) & masque) {
         const Emplacement& e = emplacements_[i];
@@ -61,10 +62,14 @@ std::uint32_t TableMotifs::TrouveEmplacement(std::uint64_t cle, int entameur) co
 BornesPlis& TableMotifs::Stocke(std::uint64_t cle, int entameur,
     const std::array<std::uint8_t, 4>& ordres, const std::array<std::uint32_t, 4>& valeurs)
 {
-    if (emplacements_.empty()) emplacements_.assign(std::size_t { 1 } << BitsEmplacements, {});
+    if (emplacements_.empty()) {
+        emplacements_.assign(std::size_t { 1 } << BitsEmplacementsDepart, {});
+        masqueEmplacements_ = (1u << BitsEmplacementsDepart) - 1;
+    }
     if (nombreMotifs_ >= MotifsMaximum || nombreEmplacements_ >= EmplacementsMaximum) Vide();
+    if (nombreEmplacements_ >= (masqueEmplacements_ + 1) / 10 * 7) Agrandit();
 
-    const std::uint32_t masque = (1u << BitsEmplacements) - 1;
+    const std::uint32_t masque = masqueEmplacements_;
     const std::uint32_t attendu = generation_ * 4 + static_cast<std::uint32_t>(entameur - 1);
     std::uint32_t i = Disperse(cle, entameur) & masque;
     for (;; i = (i + 1) & masque) {
@@ -93,6 +98,21 @@ BornesPlis& TableMotifs::Stocke(std::uint64_t cle, int entameur,
     capaciteListes_ += liste.capacity() - avant;
     ++nombreMotifs_;
     return liste.back().Bornes;
+}
+
+void TableMotifs::Agrandit()
+{
+    std::vector<Emplacement> anciens(2 * emplacements_.size(), Emplacement {});
+    anciens.swap(emplacements_);
+    masqueEmplacements_ = static_cast<std::uint32_t>(emplacements_.size() - 1);
+    for (const Emplacement& e : anciens) {
+        if (e.GenerationEntameur >> 2 != generation_) continue;
+        const int entameur = static_cast<int>(e.GenerationEntameur & 3) + 1;
+        std::uint32_t i = Disperse(e.Cle, entameur) & masqueEmplacements_;
+        while (emplacements_[i].GenerationEntameur >> 2 == generation_)
+            i = (i + 1) & masqueEmplacements_;
+        emplacements_[i] = e;
+    }
 }
 
 std::size_t TableMotifs::Octets() const

@@ -54,11 +54,12 @@ public:
         const auto& masque = Tables().MasqueMotif;
         for (auto m = liste.rbegin(); m != liste.rend(); ++m) {
             const auto& k = m->Bornes.OrdreRelatif;
-            if ((proprietaires[0] & masque[k[0]]) == m->Valeur[0]
-                && (proprietaires[1] & masque[k[1]]) == m->Valeur[1]
-                && (proprietaires[2] & masque[k[2]]) == m->Valeur[2]
-                && (proprietaires[3] & masque[k[3]]) == m->Valeur[3] && decide(m->Bornes))
-                return &*m;
+            // One test of the four suits together: a branch per suit mispredicts too often.
+            const std::uint32_t ecart = ((proprietaires[0] & masque[k[0]]) ^ m->Valeur[0])
+                | ((proprietaires[1] & masque[k[1]]) ^ m->Valeur[1])
+                | ((proprietaires[2] & masque[k[2]]) ^ m->Valeur[2])
+                | ((proprietaires[3] & masque[k[3]]) ^ m->Valeur[3]);
+            if (ecart == 0 && decide(m->Bornes)) return &*m;
         }
         return nullptr;
     }
@@ -76,14 +77,19 @@ private:
         std::uint32_t Tete = Aucun; // its list of patterns
         std::uint32_t GenerationEntameur = 0; // generation * 4 + hand on lead - 1
     };
-    static constexpr std::uint32_t BitsEmplacements = 19;
+    // The slots start small, so that the few thousand shapes of a usual solve stay in the
+    // processor's caches, and double up to the largest size as they fill.
+    static constexpr std::uint32_t BitsEmplacementsDepart = 13;
+    static constexpr std::uint32_t BitsEmplacementsMaximum = 19;
     // Past these the table is emptied: one solver stays well under 64 MB.
     static constexpr std::uint32_t MotifsMaximum = 1100000;
-    static constexpr std::uint32_t EmplacementsMaximum = (1u << BitsEmplacements) / 10 * 7;
+    static constexpr std::uint32_t EmplacementsMaximum = (1u << BitsEmplacementsMaximum) / 10 * 7;
 
     std::uint32_t TrouveEmplacement(std::uint64_t cle, int entameur) const;
+    void Agrandit();
 
     std::vector<Emplacement> emplacements_;
+    std::uint32_t masqueEmplacements_ = 0; // slot count - 1
     // Lists are kept, emptied, from one use to the next: their memory is reused.
     std::vector<std::vector<MotifCouleur>> listes_;
     std::size_t capaciteListes_ = 0; // patterns the lists can hold without growing
