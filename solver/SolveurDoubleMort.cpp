@@ -781,16 +781,13 @@ void SolveurDoubleMort::GroupeCouleur(
     // Cards of one hand with no card of another hand between them (cards of the current trick
     // still count) are equivalent: only the highest of each group is searched.
     const TablesSolveur& t = t_;
+    const std::uint16_t autres = enJeu & ~tenue;
     while (tenue) {
         const int haut = t.RangHaut[tenue];
-        int bas = haut;
-        for (;;) {
-            const std::uint16_t dessous = enJeu & (Bit(bas) - 1);
-            if (!dessous) break;
-            const int suivante = t.RangHaut[dessous];
-            if (!(tenue & Bit(suivante))) break;
-            bas = suivante;
-        }
+        // The group runs down to the lowest card of the hand above the next card of another.
+        const std::uint16_t dessous = autres & (Bit(haut) - 1);
+        const int bas = dessous ? t.RangBas[tenue & t.RangsDepuis[t.RangHaut[dessous] + 1]]
+                                : t.RangBas[tenue];
         CoupCandidat& c = n.Coups[nombre++];
         c.Couleur = static_cast<std::int8_t>(couleur);
         c.Rang = static_cast<std::int8_t>(haut);
