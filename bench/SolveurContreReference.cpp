@@ -20,7 +20,6 @@ namespace {
 
 using Horloge = std::chrono::steady_clock;
 
-
 double Secondes(Horloge::time_point debut)
 {
     return std::chrono::duration<double>(Horloge::now() - debut).count();

@@ -898,8 +898,11 @@ void SolveurDoubleMort::PondereCoups(int ply, NoeudRecherche& n, int nombre) con
                 if (coupeAdverse) poids -= 30;
                 if (!Main[partenaire][s] && Main[partenaire][atout_] && !coupeAdverse) poids += 25;
             } else {
+                // Drawing trumps pays when the side holds the top one and the longer holding.
+                const int nosAtouts = std::max(
+                    t.NbCartes[Main[joueur][atout_]], t.NbCartes[Main[partenaire][atout_]]);
                 if (Main[gauche][atout_] | Main[droite][atout_])
-                    poids += nousHaut ? 10 : -10;
+                    poids += nousHaut && nosAtouts >= longueurAdverse ? 10 : -15;
                 else
                     poids -= 20;
             }
