@@ -37,7 +37,7 @@ TEST(DifferentielDDS, RandomFullDealsHaveTheReferenceTricksAndLeads)
 {
     SetMaxThreads(1);
     std::mt19937 g = Generateur("full deals");
-    const unsigned long n = Environnement("PLIO_DIFF_DONNES", 1);
+    const unsigned long n = Environnement("PLIO_DIFF_DONNES", 10);
     SolveurDoubleMort solveur;
     for (unsigned long k = 0; k < n; ++k) {
         board b;
@@ -109,7 +109,7 @@ TEST(DifferentielDDS, RandomMidPlayPositionsHaveTheReferenceCardValues)
 {
     SetMaxThreads(1);
     std::mt19937 g = Generateur("mid-play positions");
-    const unsigned long n = Environnement("PLIO_DIFF_POSITIONS", 1000);
+    const unsigned long n = Environnement("PLIO_DIFF_POSITIONS", 3000);
     SolveurDoubleMort solveur;
     for (unsigned long k = 0; k < n; ++k) {
         const int plis = 4 + static_cast<int>(g() % 8);

@@ -6,47 +6,54 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <iostream>
 
 namespace plio {
 namespace {
 
 using namespace plio::test;
 
-// How many of the reference deals to solve: each takes about a minute, so the default run checks
-// the first one and PLIO_ORACLE_DONNES=150 checks every one.
-std::size_t NombreDonnesVerifiees(std::size_t total)
+constexpr int NombreDonnesOracle = 150;
+
+// How many of the reference deals to solve: every one by default (a second or two each);
+// PLIO_ORACLE_DONNES=N checks the first N only, as the sanitizer run does.
+int NombreDonnesVerifiees()
 {
     const char* valeur = std::getenv("PLIO_ORACLE_DONNES");
-    const std::size_t n = valeur ? std::strtoul(valeur, nullptr, 10) : 1;
-    return std::min(n, total);
+    return valeur ? static_cast<int>(std::strtol(valeur, nullptr, 10)) : NombreDonnesOracle;
 }
 
-TEST(Oracle, EveryFullDealHasItsTricksAndCorrectLeads)
+const std::vector<DonneOracle>& DonnesOracle()
 {
-    const auto donnes = LitDonnesOracle();
-    ASSERT_EQ(donnes.size(), 150u);
-    SolveurDoubleMort solveur;
-    const std::size_t n = NombreDonnesVerifiees(donnes.size());
-    std::cout << "checking " << n << " of " << donnes.size() << " reference deals\n";
-    for (std::size_t k = 0; k < n; ++k) {
-        const DonneOracle& o = donnes[k];
-        board b;
-        b.Couleurs = o.mains;
-        AnalyseDoubleMort(solveur, b);
-        for (int declarant = 1; declarant <= 4; ++declarant)
-            for (int strain = 1; strain <= 5; ++strain)
-                EXPECT_EQ(b.Plis[declarant][strain], o.plis[declarant][strain])
-                    << "deal " << o.numero << " declarer " << declarant << " strain " << strain;
-        for (int entameur = 1; entameur <= 4; ++entameur)
-            for (int strain = 1; strain <= 5; ++strain)
-                for (int s = 1; s <= 4; ++s)
-                    EXPECT_EQ(
-                        b.EntamesCorrectes[entameur][strain][s], o.entames[entameur][strain][s])
-                        << "deal " << o.numero << " leader " << entameur << " strain " << strain
-                        << " suit " << s;
-    }
+    static const std::vector<DonneOracle> donnes = LitDonnesOracle();
+    return donnes;
 }
+
+// One test per reference deal, so that they run side by side and a failure names its deal.
+class OracleDeal : public ::testing::TestWithParam<int> { };
+
+TEST_P(OracleDeal, HasItsTricksAndCorrectLeads)
+{
+    const auto& donnes = DonnesOracle();
+    ASSERT_EQ(donnes.size(), static_cast<std::size_t>(NombreDonnesOracle));
+    if (GetParam() >= NombreDonnesVerifiees()) GTEST_SKIP() << "beyond PLIO_ORACLE_DONNES";
+    const DonneOracle& o = donnes[static_cast<std::size_t>(GetParam())];
+    SolveurDoubleMort solveur;
+    board b;
+    b.Couleurs = o.mains;
+    AnalyseDoubleMort(solveur, b);
+    for (int declarant = 1; declarant <= 4; ++declarant)
+        for (int strain = 1; strain <= 5; ++strain)
+            EXPECT_EQ(b.Plis[declarant][strain], o.plis[declarant][strain])
+                << "deal " << o.numero << " declarer " << declarant << " strain " << strain;
+    for (int entameur = 1; entameur <= 4; ++entameur)
+        for (int strain = 1; strain <= 5; ++strain)
+            for (int s = 1; s <= 4; ++s)
+                EXPECT_EQ(b.EntamesCorrectes[entameur][strain][s], o.entames[entameur][strain][s])
+                    << "deal " << o.numero << " leader " << entameur << " strain " << strain
+                    << " suit " << s;
+}
+
+INSTANTIATE_TEST_SUITE_P(Oracle, OracleDeal, ::testing::Range(0, NombreDonnesOracle));
 
 TEST(Oracle, EveryMidPlayPositionHasTheValueOfEachCard)
 {
