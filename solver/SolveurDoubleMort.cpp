@@ -685,6 +685,15 @@ bool SolveurDoubleMort::CoupureDebutPli(NoeudRecherche& n, int pli, bool& result
     const int perdus = (pli - 1) - n.Gagnes;
     const bool wRacine = MemeCamp(w, entameur_);
     const int besoin = wRacine ? cible_ - n.Gagnes : PlisRestants - cible_ - perdus + 1;
+    // Sure tricks come only from suits whose top card the side holds, at most as many as its
+    // longer holding there: when even that is short, no count below can reach the need.
+    int plafond = 0;
+    for (int s = 1; s <= 4; ++s) {
+        const std::uint16_t camp = Main[w][s] | Main[p][s];
+        if (camp && t.RangHaut[camp] == t.RangHaut[Restantes[s][pli - 1]])
+            plafond += std::max(t.NbCartes[Main[w][s]], t.NbCartes[Main[p][s]]);
+    }
+    if (plafond < besoin) return PlisPlusTard(n, pli, resultat);
     std::array<std::uint8_t, 5> rangs { 13, 13, 13, 13, 13 };
     int q = PlisSursEnMain(w, besoin, rangs);
     if (q < besoin) {
