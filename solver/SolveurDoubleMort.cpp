@@ -412,6 +412,9 @@ bool SolveurDoubleMort::ChercheCible(int ply)
             if (ChercheMotif(n, pli, resultat)) return resultat;
             if (CoupureDebutPli(n, pli, resultat)) return resultat;
         }
+    } else if (position == 1 && !auDessusDuChoix) {
+        bool resultat = false;
+        if (CoupureApresEntame(n, pli, resultat)) return resultat;
     }
 
     const int nombre = GenereCoups(ply, n);
@@ -728,6 +731,45 @@ bool SolveurDoubleMort::CoupureDebutPli(NoeudRecherche& n, int pli, bool& result
         return true;
     }
     return PlisPlusTard(n, pli, resultat);
+}
+
+bool SolveurDoubleMort::CoupureApresEntame(NoeudRecherche& n, int pli, bool& resultat)
+{
+    // Right after the lead, when the second hand's side needs a single trick more: it is there if
+    // that side is sure to win this one.
+    const TablesSolveur& t = t_;
+    const int deuxieme = n.Joueur;
+    const int troisieme = Suivant[deuxieme];
+    const int quatrieme = Partenaire[deuxieme];
+    const bool racine = MemeCamp(deuxieme, entameur_);
+    const int perdus = (pli - 1) - n.Gagnes;
+    const int besoin = racine ? cible_ - n.Gagnes : PlisRestants - cible_ - perdus + 1;
+    if (besoin != 1) return false;
+    const int s = CouleurEntame[pli];
+    const int entame = RangJoue[4 * (pli - 1) + 1];
+    const std::uint16_t suiteTroisieme = Main[troisieme][s];
+    // The third hand cannot ruff when he must follow, or has no trump, or the lead is a trump.
+    const bool troisiemeSansCoupe
+        = suiteTroisieme || atout_ == 0 || s == atout_ || !Main[troisieme][atout_];
+    if (!troisiemeSansCoupe) return false;
+    // The side's best card of the suit takes the trick when it is above the lead and above all
+    // the third hand's cards. Only its owner and those of the cards above it matter: the lead
+    // and the third hand's cards are all below it.
+    const int aBattre = suiteTroisieme ? std::max(entame, int(t.RangHaut[suiteTroisieme])) : entame;
+    const int meilleure = t.RangHaut[Main[deuxieme][s] | Main[quatrieme][s]];
+    const bool parLeRang = meilleure > aBattre;
+    // Or a ruff of a side-suit lead that the third hand must follow: no rank matters.
+    const bool parLaCoupe = atout_ != 0 && s != atout_ && suiteTroisieme
+        && ((!Main[deuxieme][s] && Main[deuxieme][atout_])
+            || (!Main[quatrieme][s] && Main[quatrieme][atout_]));
+    if (parLaCoupe) {
+        resultat = racine;
+        return true;
+    }
+    if (!parLeRang) return false;
+    resultat = racine;
+    n.RangPertinent[s] = static_cast<std::uint8_t>(meilleure);
+    return true;
 }
 
 bool SolveurDoubleMort::PlisPlusTard(NoeudRecherche& n, int pli, bool& resultat)

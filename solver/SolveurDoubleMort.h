@@ -67,6 +67,7 @@ private:
     int PlisSursEnMain(int joueur, int besoin, std::array<std::uint8_t, 5>& rangs) const;
     int PlisSursDeuxMains(int joueur, std::array<std::uint8_t, 5>& rangs) const;
     bool PlisPlusTard(NoeudRecherche& n, int pli, bool& resultat);
+    bool CoupureApresEntame(NoeudRecherche& n, int pli, bool& resultat);
 
     int GenereCoups(int ply, NoeudRecherche& n);
     void GroupeCouleur(int couleur, std::uint16_t tenue, std::uint16_t enJeu, NoeudRecherche& n,
