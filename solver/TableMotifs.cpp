@@ -32,7 +32,7 @@ void TableMotifs::Vide()
     nombreMotifs_ = 0;
     nombreEmplacements_ = 0;
     // Lists grown far beyond what a deal needs are given back.
-    if (capaciteListes_ > 2 * MotifsMaximum) {
+    if (capaciteListes_ >= CapaciteMaximum) {
         std::vector<std::vector<MotifCouleur>>().swap(listes_);
         capaciteListes_ = 0;
     }
@@ -66,7 +66,9 @@ BornesPlis& TableMotifs::Stocke(std::uint64_t cle, int entameur,
         emplacements_.assign(std::size_t { 1 } << BitsEmplacementsDepart, {});
         masqueEmplacements_ = (1u << BitsEmplacementsDepart) - 1;
     }
-    if (nombreMotifs_ >= MotifsMaximum || nombreEmplacements_ >= EmplacementsMaximum) Vide();
+    if (nombreMotifs_ >= MotifsMaximum || nombreEmplacements_ >= EmplacementsMaximum
+        || capaciteListes_ >= CapaciteMaximum)
+        Vide();
     if (nombreEmplacements_ >= (masqueEmplacements_ + 1) / 10 * 7) Agrandit();
 
     const std::uint32_t masque = masqueEmplacements_;

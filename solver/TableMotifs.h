@@ -81,8 +81,10 @@ private:
     // processor's caches, and double up to the largest size as they fill.
     static constexpr std::uint32_t BitsEmplacementsDepart = 13;
     static constexpr std::uint32_t BitsEmplacementsMaximum = 19;
-    // Past these the table is emptied: one solver stays well under 64 MB.
+    // Past these the table is emptied, and past the capacity its lists are given back: with the
+    // largest slot table (8 MB) and the list headers (9 MB), one solver stays under 64 MB.
     static constexpr std::uint32_t MotifsMaximum = 1100000;
+    static constexpr std::size_t CapaciteMaximum = 1500000;
     static constexpr std::uint32_t EmplacementsMaximum = (1u << BitsEmplacementsMaximum) / 10 * 7;
 
     std::uint32_t TrouveEmplacement(std::uint64_t cle, int entameur) const;
