@@ -9,6 +9,8 @@
 #include "app/ui/PageDeGarde.h"
 #include "app/ui/SaisieDonnees.h"
 #include "model/Textes.h"
+#include "pbn/ChargeFichierPBN.h"
+#include "solver/ServicesSolveur.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -150,6 +152,39 @@ TEST_F(PageDeGardeTest, OpensAndAnalysesTheExampleFilesWithTheProgramsReader)
     EXPECT_EQ(dialogues.messages, std::vector<std::string> { Message(40) });
     EXPECT_TRUE(fenetres->Form1->isVisible());
     EXPECT_FALSE(fenetres->Form10->isVisible());
+}
+
+// The analyse command with the program's own solver, off the interface thread: the example
+// tournament gets the same tricks as a direct analysis of each deal, and is written analysed.
+TEST_F(PageDeGardeTest, AnalysesTheExampleTournamentWithTheProgramsSolver)
+{
+    Demarre("anglais");
+    const std::string chemin = contexte.reps.RepertoireFichiers + "/Club_Exemple_TPP.pbn";
+    std::filesystem::copy_file(
+        std::string(PLIO_SOURCE_DIR) + "/examples/Club_Exemple_TPP.pbn", chemin);
+    dialogues.pendantModale = [this](const std::string& fenetre) {
+        if (fenetre != "TForm5") return;
+        fenetres->Form5->SelectionneFichier(QStringLiteral("Club_Exemple_TPP.pbn"));
+        fenetres->Form5->Selectionne();
+    };
+    fenetres->Form1->show();
+    fenetres->Form1->SpeedButton5->click();
+
+    EXPECT_EQ(EtatFichier, "DFA");
+    EXPECT_TRUE(fenetres->Form10->isVisible());
+    ASSERT_EQ(Tournoi.NombreDonnes, 8);
+    SolveurDoubleMort solveur;
+    for (int d = 1; d <= Tournoi.NombreDonnes; ++d) {
+        board attendu;
+        attendu.Couleurs = Donnes[static_cast<std::size_t>(d)].Couleurs;
+        AnalyseDoubleMort(solveur, attendu);
+        EXPECT_EQ(Donnes[static_cast<std::size_t>(d)].Plis, attendu.Plis) << "deal " << d;
+    }
+    Competition relue;
+    DialoguesScriptes autres;
+    ChargeFichierPBN(relue, chemin, autres);
+    EXPECT_EQ(relue.EtatFichier, "DFA");
+    EXPECT_EQ(relue.Donnes[1].Plis, Donnes[1].Plis);
 }
 
 TEST_F(PageDeGardeTest, OpenWithNoChoiceStaysOnTheTitleWindow)
