@@ -27,14 +27,16 @@ void TableMotifs::Vide()
         generation_ = 1;
         std::fill(emplacements_.begin(), emplacements_.end(), Emplacement {});
     }
-    for (std::uint32_t i = 0; i < nombreEmplacements_; ++i)
-        listes_[i].clear();
     nombreMotifs_ = 0;
     nombreEmplacements_ = 0;
-    // Lists grown far beyond what a deal needs are given back.
-    if (capaciteListes_ >= CapaciteMaximum) {
-        std::vector<std::vector<MotifCouleur>>().swap(listes_);
-        capaciteListes_ = 0;
+    // The lists go to whichever shapes come next: only small ones, and not too many, are kept,
+    // so that what one deal left over never counts against the next one's room.
+    if (listes_.size() > ListesGardees) listes_.resize(ListesGardees);
+    capaciteListes_ = 0;
+    for (auto& liste : listes_) {
+        liste.clear();
+        if (liste.capacity() > CapaciteGardee) std::vector<MotifCouleur>().swap(liste);
+        capaciteListes_ += liste.capacity();
     }
 }
 

@@ -81,10 +81,12 @@ private:
     // processor's caches, and double up to the largest size as they fill.
     static constexpr std::uint32_t BitsEmplacementsDepart = 13;
     static constexpr std::uint32_t BitsEmplacementsMaximum = 19;
-    // Past these the table is emptied, and past the capacity its lists are given back: with the
-    // largest slot table (8 MB) and the list headers (9 MB), one solver stays under 64 MB.
+    // Past these the table is emptied. The largest slot table (8 MB), the list headers (9 MB)
+    // and the patterns the lists can hold (43 MB) keep one solver under 64 MB.
     static constexpr std::uint32_t MotifsMaximum = 1100000;
-    static constexpr std::size_t CapaciteMaximum = 1500000;
+    static constexpr std::size_t CapaciteMaximum = 1800000;
+    static constexpr std::size_t ListesGardees = 65536;
+    static constexpr std::size_t CapaciteGardee = 16;
     static constexpr std::uint32_t EmplacementsMaximum = (1u << BitsEmplacementsMaximum) / 10 * 7;
 
     std::uint32_t TrouveEmplacement(std::uint64_t cle, int entameur) const;
