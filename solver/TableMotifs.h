@@ -81,10 +81,10 @@ private:
     // processor's caches, and double up to the largest size as they fill.
     static constexpr std::uint32_t BitsEmplacementsDepart = 13;
     static constexpr std::uint32_t BitsEmplacementsMaximum = 19;
-    // Past these the table is emptied. The largest slot table (8 MB), the list headers (9 MB)
-    // and the patterns the lists can hold (43 MB) keep one solver under 64 MB.
+    // Past these the table is emptied. The largest slot table (8 MB), the list headers (13 MB)
+    // and the patterns the lists can hold (41 MB) keep one solver under 64 MB.
     static constexpr std::uint32_t MotifsMaximum = 1100000;
-    static constexpr std::size_t CapaciteMaximum = 1800000;
+    static constexpr std::size_t CapaciteMaximum = 1700000;
     static constexpr std::size_t ListesGardees = 65536;
     static constexpr std::size_t CapaciteGardee = 16;
     static constexpr std::uint32_t EmplacementsMaximum = (1u << BitsEmplacementsMaximum) / 10 * 7;
@@ -94,7 +94,7 @@ private:
 
     std::vector<Emplacement> emplacements_;
     std::uint32_t masqueEmplacements_ = 0; // slot count - 1
-    // Lists are kept, emptied, from one use to the next: their memory is reused.
+    // Small lists are kept, emptied, from one use to the next: their memory is reused.
     std::vector<std::vector<MotifCouleur>> listes_;
     std::size_t capaciteListes_ = 0; // patterns the lists can hold without growing
     std::uint32_t generation_ = 1;
