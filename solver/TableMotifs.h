@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "solver/TablesSolveur.h"
@@ -44,13 +45,13 @@ public:
     // bounds satisfy `decide`; nullptr when none does.
     template <class Decide>
     const MotifCouleur* Cherche(std::uint64_t cle, int entameur,
-        const std::array<std::uint32_t, 4>& proprietaires, Decide&& decide) const
+        const std::array<std::uint32_t, 4>& proprietaires, Decide&& decide)
     {
         if (emplacements_.empty()) return nullptr;
         const std::uint32_t e = TrouveEmplacement(cle, entameur);
         if (e == Aucun) return nullptr;
         // The patterns of one shape lie side by side: a scan reads them in order, newest first.
-        const std::vector<MotifCouleur>& liste = listes_[emplacements_[e].Tete];
+        std::vector<MotifCouleur>& liste = listes_[emplacements_[e].Tete];
         const auto& masque = Tables().MasqueMotif;
         for (auto m = liste.rbegin(); m != liste.rend(); ++m) {
             const auto& k = m->Bornes.OrdreRelatif;
@@ -59,7 +60,15 @@ public:
                 | ((proprietaires[1] & masque[k[1]]) ^ m->Valeur[1])
                 | ((proprietaires[2] & masque[k[2]]) ^ m->Valeur[2])
                 | ((proprietaires[3] & masque[k[3]]) ^ m->Valeur[3]);
-            if (ecart == 0 && decide(m->Bornes)) return &*m;
+            if (ecart == 0 && decide(m->Bornes)) {
+                // A pattern that decides moves one place toward the front of the scan: the
+                // ones that keep deciding end up read first.
+                if (m != liste.rbegin()) {
+                    std::swap(*m, *std::prev(m));
+                    return &*std::prev(m);
+                }
+                return &*m;
+            }
         }
         return nullptr;
     }
