@@ -14,7 +14,7 @@ using namespace plio::test;
 
 constexpr int NombreDonnesOracle = 150;
 
-// How many of the reference deals to solve: every one by default (a second or two each);
+// How many of the reference deals to solve: every one by default (most take a second or two);
 // PLIO_ORACLE_DONNES=N checks the first N only, as the sanitizer run does.
 int NombreDonnesVerifiees()
 {
