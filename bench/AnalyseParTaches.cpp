@@ -1,7 +1,7 @@
 // analyse_jobs [BOARDS]: the analyse command's work (open the file, solve every deal, write the
 // file) on a competition of random deals, first on one worker thread, then on two. Prints both
 // wall times and last "two jobs / one job X.XX"; the two files written must be identical.
-#include "CompetitionDeBanc.h"
+#include "Fabrique.h"
 #include "model/Dialogues.h"
 #include "pbn/ChargeFichierPBN.h"
 #include "pbn/EcritureDialecte.h"
@@ -48,9 +48,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: analyse_jobs [BOARDS]\n");
         return 2;
     }
-    const auto dossier = std::filesystem::temp_directory_path() / "plioscope_analyse_jobs";
-    std::filesystem::create_directories(dossier);
-    Competition c = banc::GrandeCompetition(4, donnes, false);
+    const test::DossierTemporaire dossier;
+    Competition c = test::CompetitionDeTest("TPP", 4, donnes);
     DialoguesScriptes dialogues;
     const auto un = dossier / "une_tache.pbn";
     const auto deux = dossier / "deux_taches.pbn";
@@ -63,7 +62,6 @@ int main(int argc, char** argv)
     std::printf("two jobs: %.2f s\n", paire);
     const bool identiques = Contenu(un) == Contenu(deux);
     std::printf("files %s\n", identiques ? "identical" : "DIFFERENT");
-    std::filesystem::remove_all(dossier);
     std::printf("two jobs / one job %.2f\n", paire / seul);
     return identiques ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 // Times of reading, writing and opening (read, rewrite, read again, backup) a large competition
 // file: 36 boards played at 40 tables, every deal analysed.
 // Usage: bench_fichiers [ROUNDS]
-#include "CompetitionDeBanc.h"
+#include "Fabrique.h"
 #include "model/Dialogues.h"
 #include "pbn/ChargeFichierPBN.h"
 #include "pbn/EcritureDialecte.h"
@@ -31,10 +31,13 @@ template <typename F> double Millisecondes(int tours, F&& f)
 int main(int argc, char** argv)
 {
     const int tours = argc > 1 ? std::stoi(argv[1]) : 20;
-    const auto dossier = std::filesystem::temp_directory_path() / "plioscope_bench_fichiers";
-    std::filesystem::create_directories(dossier);
+    const test::DossierTemporaire dossier;
     const auto chemin = dossier / "grand.pbn";
-    Competition c = banc::GrandeCompetition(40, 36, true);
+    Competition c = test::CompetitionDeTest("TPP", 40, 36);
+    // Every deal analysed, as the file of a finished tournament is.
+    for (board& d : c.Donnes)
+        for (auto& siege : d.Plis)
+            siege.fill(7);
     DialoguesScriptes dialogues;
     EcritFichierPBN(c, chemin, dialogues, "french");
     std::cout << "file: " << std::filesystem::file_size(chemin) << " bytes, 36 boards, 40 tables\n";
@@ -47,6 +50,5 @@ int main(int argc, char** argv)
         Competition ouverte;
         ChargeFichierPBN(ouverte, chemin, dialogues, "french");
     }) << " ms\n";
-    std::filesystem::remove_all(dossier);
     return 0;
 }

@@ -679,15 +679,21 @@ int SolveurDoubleMort::PlisSursDeuxMains(int joueur, std::array<std::uint8_t, 5>
     return total - meilleurEcart;
 }
 
+int SolveurDoubleMort::PlisManquants(const NoeudRecherche& n, int pli, bool campRacine) const
+{
+    // The root side needs to reach the target; the other side, to keep it below.
+    const int perdus = (pli - 1) - n.Gagnes;
+    return campRacine ? cible_ - n.Gagnes : PlisRestants - cible_ - perdus + 1;
+}
+
 bool SolveurDoubleMort::CoupureDebutPli(NoeudRecherche& n, int pli, bool& resultat)
 {
     const TablesSolveur& t = t_;
     const int w = n.Joueur;
     const int p = Partenaire[w];
     const int restants = PlisRestants - (pli - 1);
-    const int perdus = (pli - 1) - n.Gagnes;
     const bool wRacine = MemeCamp(w, entameur_);
-    const int besoin = wRacine ? cible_ - n.Gagnes : PlisRestants - cible_ - perdus + 1;
+    const int besoin = PlisManquants(n, pli, wRacine);
     // Sure tricks come only from suits whose top card the side holds, at most as many as its
     // longer holding there: when even that is short, no count below can reach the need.
     int plafond = 0;
@@ -703,10 +709,11 @@ bool SolveurDoubleMort::CoupureDebutPli(NoeudRecherche& n, int pli, bool& result
         std::array<std::uint8_t, 5> rangsPartenaire { 13, 13, 13, 13, 13 };
         const int qPartenaire = PlisSursEnMain(p, besoin, rangsPartenaire);
         // The partner takes the lead when the player can play under his winning card.
+        const std::array<int, 5> atouts = AtoutsDesMains();
         if (qPartenaire > q)
             for (int s = 1; s <= 4; ++s)
                 if (Main[w][s] && t.RangBas[Main[w][s]] < t.RangHaut[Main[p][s]]
-                    && ToursCouleur(p, s, AtoutsDesMains(), false).Tours > 0) {
+                    && ToursCouleur(p, s, atouts, false).Tours > 0) {
                     q = qPartenaire;
                     // The player has a card under the partner's top one when he holds more
                     // cards than those above it: the ranks down to that top card tell.
@@ -742,8 +749,7 @@ bool SolveurDoubleMort::CoupureApresEntame(NoeudRecherche& n, int pli, bool& res
     const int troisieme = Suivant[deuxieme];
     const int quatrieme = Partenaire[deuxieme];
     const bool racine = MemeCamp(deuxieme, entameur_);
-    const int perdus = (pli - 1) - n.Gagnes;
-    const int besoin = racine ? cible_ - n.Gagnes : PlisRestants - cible_ - perdus + 1;
+    const int besoin = PlisManquants(n, pli, racine);
     if (besoin != 1) return false;
     const int s = CouleurEntame[pli];
     const int entame = RangJoue[4 * (pli - 1) + 1];
@@ -776,7 +782,6 @@ bool SolveurDoubleMort::PlisPlusTard(NoeudRecherche& n, int pli, bool& resultat)
 {
     const TablesSolveur& t = t_;
     const int w = n.Joueur;
-    const int perdus = (pli - 1) - n.Gagnes;
     if (atout_ != 0 && Restantes[atout_][pli - 1] != 0) {
         // The top trumps of one side held by one hand each win a trick of their own: that hand
         // plays them one a trick, and none can be beaten. The side of the top trump is sure of
@@ -787,7 +792,7 @@ bool SolveurDoubleMort::PlisPlusTard(NoeudRecherche& n, int pli, bool& resultat)
         while (!(Main[detenteur][atout_] & Bit(haut)))
             ++detenteur;
         const bool racine = MemeCamp(detenteur, entameur_);
-        const int besoin = racine ? cible_ - n.Gagnes : PlisRestants - cible_ - perdus + 1;
+        const int besoin = PlisManquants(n, pli, racine);
         std::array<int, 5> tenus {};
         while (atouts) {
             const int r = t.RangHaut[atouts];
@@ -817,7 +822,7 @@ bool SolveurDoubleMort::PlisPlusTard(NoeudRecherche& n, int pli, bool& resultat)
     }
     if (tours >= restants) return false;
     const bool adversesRacine = !MemeCamp(w, entameur_);
-    if (adversesRacine ? n.Gagnes + 1 < cible_ : perdus + 1 <= PlisRestants - cible_) return false;
+    if (PlisManquants(n, pli, adversesRacine) > 1) return false;
     resultat = adversesRacine;
     for (int s = 1; s <= 4; ++s) {
         const std::uint16_t enJeu = Restantes[s][pli - 1];

@@ -55,6 +55,8 @@ private:
     bool ChercheMotif(NoeudRecherche& n, int pli, bool& resultat);
     void StockeMotif(
         const NoeudRecherche& n, int pli, bool resultat, int meilleureCouleur, int meilleurRang);
+    // Tricks a side still needs, from the start of the trick, to decide the current target.
+    int PlisManquants(const NoeudRecherche& n, int pli, bool campRacine) const;
     bool CoupureDebutPli(NoeudRecherche& n, int pli, bool& resultat);
     struct ToursSurs {
         int Tours = 0;
