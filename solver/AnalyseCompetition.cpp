@@ -37,9 +37,17 @@ IssueAnalyse AnalyseCompetition(Competition& competition, const OptionsAnalyse& 
     }
     if (etat != "D" && etat != "DF") return IssueAnalyse::RienAFaire;
 
-    // Each worker takes the next deal not yet taken; every deal is written by one worker only,
-    // and its results do not depend on which one.
-    std::atomic<int> prochaine { 1 };
+    // Each worker takes the next strain of a deal not yet taken, so that a heavy deal is shared
+    // out too. A strain's results go to a scratch copy of its deal; the worker that ends the
+    // deal's fifth strain moves them in and finishes the deal, so a deal is written whole or not
+    // at all, by one worker, and its results do not depend on which.
+    std::vector<board> brouillons(static_cast<std::size_t>(nombre) + 1);
+    std::vector<std::atomic<int>> strainsRestantes(static_cast<std::size_t>(nombre) + 1);
+    for (int d = 1; d <= nombre; ++d) {
+        brouillons[d].Couleurs = competition.Donnes[d].Couleurs;
+        strainsRestantes[d] = 5;
+    }
+    std::atomic<int> prochaine { 0 };
     std::atomic<bool> arret { false };
     std::mutex verrou;
     std::condition_variable signal;
@@ -48,9 +56,20 @@ IssueAnalyse AnalyseCompetition(Competition& competition, const OptionsAnalyse& 
         auto solveur = std::make_unique<SolveurDoubleMort>();
         for (;;) {
             if (arret || (options.Annulation && *options.Annulation)) break;
-            const int d = prochaine++;
+            const int tache = prochaine++;
+            const int d = tache / 5 + 1;
             if (d > nombre) break;
-            AnalyseUneDonne(*solveur, competition.Donnes[d]);
+            AnalyseDoubleMortCouleur(*solveur, brouillons[d], tache % 5 + 1);
+            if (--strainsRestantes[d] > 0) continue;
+            board& donne = competition.Donnes[d];
+            for (int siege = 1; siege <= 4; ++siege)
+                for (int strain = 1; strain <= 5; ++strain) {
+                    donne.Plis[siege][strain] = brouillons[d].Plis[siege][strain];
+                    donne.EntamesCorrectes[siege][strain]
+                        = brouillons[d].EntamesCorrectes[siege][strain];
+                }
+            RecalculeScoresContrats(donne);
+            MeilleursContratsEtPar(donne);
             {
                 std::lock_guard<std::mutex> garde(verrou);
                 ++faites;
@@ -58,7 +77,7 @@ IssueAnalyse AnalyseCompetition(Competition& competition, const OptionsAnalyse& 
             signal.notify_one();
         }
     };
-    const int taches = std::max(1, std::min(options.Taches, std::max(nombre, 1)));
+    const int taches = std::max(1, std::min(options.Taches, std::max(5 * nombre, 1)));
     std::vector<std::thread> ouvriers;
     for (int i = 0; i < taches; ++i)
         ouvriers.emplace_back(travail);

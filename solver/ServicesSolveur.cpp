@@ -5,40 +5,43 @@
 
 namespace plio {
 
-void AnalyseDoubleMort(SolveurDoubleMort& solveur, board& donne)
+void AnalyseDoubleMortCouleur(SolveurDoubleMort& solveur, board& donne, int strain)
 {
     TfutursPlis resultat;
     ParametresSolveur p;
     p.Mode = 2;
     p.Mains = donne.Couleurs;
     p.Resultat = &resultat;
-    for (int strain = 1; strain <= 5; ++strain) {
-        p.Atout = static_cast<std::uint8_t>(strain % 5);
-        for (int entameur = 1; entameur <= 4; ++entameur) {
-            // The pattern table lives from the first leader of a strain to the last.
-            const bool premier = entameur == 1;
-            const bool dernier = entameur == 4;
-            p.CreeMotifs = premier ? FaireMemoire : SauterMemoire;
-            p.EffaceMemoires = premier ? FaireMemoire : SauterMemoire;
-            p.RefaitTables = premier || dernier ? FaireMemoire : SauterMemoire;
-            p.CreeArbreCouleurs = premier ? FaireMemoire : SauterMemoire;
-            p.LibereMotifs = dernier ? FaireMemoire : SauterMemoire;
-            p.LibereArbreCouleurs = dernier ? FaireMemoire : SauterMemoire;
-            p.NumeroDonne = 0;
-            p.Entameur = static_cast<std::uint8_t>(entameur);
-            p.CouleursTable = {};
-            p.RangsTable = {};
-            resultat.Nombre = 0;
-            resultat.Score.fill(0);
-            solveur.ResoutPosition(p);
-            donne.Plis[Precedent[entameur]][strain]
-                = static_cast<std::uint8_t>(13 - resultat.Score[1]);
-            auto& entames = donne.EntamesCorrectes[entameur][strain];
-            entames.fill(0);
-            for (int i = 1; i <= resultat.Nombre && resultat.Score[i] == resultat.Score[1]; ++i)
-                entames[resultat.Couleur[i]] ^= MasqueRang[resultat.Rang[i]];
-        }
+    p.Atout = static_cast<std::uint8_t>(strain % 5);
+    for (int entameur = 1; entameur <= 4; ++entameur) {
+        // The pattern table lives from the first leader of a strain to the last.
+        const bool premier = entameur == 1;
+        const bool dernier = entameur == 4;
+        p.CreeMotifs = premier ? FaireMemoire : SauterMemoire;
+        p.EffaceMemoires = premier ? FaireMemoire : SauterMemoire;
+        p.RefaitTables = premier || dernier ? FaireMemoire : SauterMemoire;
+        p.CreeArbreCouleurs = premier ? FaireMemoire : SauterMemoire;
+        p.LibereMotifs = dernier ? FaireMemoire : SauterMemoire;
+        p.LibereArbreCouleurs = dernier ? FaireMemoire : SauterMemoire;
+        p.NumeroDonne = 0;
+        p.Entameur = static_cast<std::uint8_t>(entameur);
+        p.CouleursTable = {};
+        p.RangsTable = {};
+        resultat.Nombre = 0;
+        resultat.Score.fill(0);
+        solveur.ResoutPosition(p);
+        donne.Plis[Precedent[entameur]][strain] = static_cast<std::uint8_t>(13 - resultat.Score[1]);
+        auto& entames = donne.EntamesCorrectes[entameur][strain];
+        entames.fill(0);
+        for (int i = 1; i <= resultat.Nombre && resultat.Score[i] == resultat.Score[1]; ++i)
+            entames[resultat.Couleur[i]] ^= MasqueRang[resultat.Rang[i]];
     }
+}
+
+void AnalyseDoubleMort(SolveurDoubleMort& solveur, board& donne)
+{
+    for (int strain = 1; strain <= 5; ++strain)
+        AnalyseDoubleMortCouleur(solveur, donne, strain);
 }
 
 int PlisMaximum(SolveurDoubleMort& solveur, ParametresSolveur parametres)

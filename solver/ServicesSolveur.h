@@ -13,6 +13,9 @@ namespace plio {
 
 // The twenty solves of a deal (five strains, four leaders): fills Plis and EntamesCorrectes.
 void AnalyseDoubleMort(SolveurDoubleMort& solveur, board& donne);
+// The four solves of one strain (1..5): its column of Plis and EntamesCorrectes, nothing else.
+// The strains of a deal are independent of each other.
+void AnalyseDoubleMortCouleur(SolveurDoubleMort& solveur, board& donne, int strain);
 
 // Most tricks of the side on lead from the position in the block (no card on the table); every
 // memory is created and freed around the solve. -1 when the hands are inconsistent.
